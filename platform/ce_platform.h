@@ -1,0 +1,29 @@
+#pragma once
+// Windows CE declarations that the desktop SDK lacks, and the stand-ins that give desktop
+// Windows (Wine) the CE behaviour the product relies on. Product code includes this header
+// after <windows.h> and calls the CE names; built against the real CE SDK it would come
+// from the CE headers instead.
+#include <windows.h>
+
+#ifndef WS_EX_CAPTIONOKBTN
+#define WS_EX_CAPTIONOKBTN 0x80000000L  // an OK button in the navigation bar's caption
+#endif
+
+#ifndef _WIN32_WCE
+// GetVersionExW as the device reports it: CE version numbers, not desktop ones.
+BOOL WINAPI CeStandInGetVersionExW(LPOSVERSIONINFOW info);
+#define GetVersionExW CeStandInGetVersionExW
+
+// CreateWindowExW with the CE window manager's rules for top-level windows: they have no
+// desktop frame (the shell's navigation bar shows the title and the OK button), and a
+// CW_USEDEFAULT size fills the work area below the navigation bar.
+HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style,
+                                     int x, int y, int width, int height, HWND parent, HMENU menu,
+                                     HINSTANCE instance, LPVOID param);
+#define CreateWindowExW CeStandInCreateWindowExW
+
+// CE's SetForegroundWindow: a handle with its lowest bit set also brings the window's
+// owned popups to the front.
+BOOL WINAPI CeStandInSetForegroundWindow(HWND window);
+#define SetForegroundWindow CeStandInSetForegroundWindow
+#endif

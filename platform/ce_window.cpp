@@ -1,0 +1,45 @@
+// The CE window manager's rules, applied on top of the desktop window manager.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/device_facts.h"
+
+HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y,
+                                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                     LPVOID param);
+BOOL WINAPI CeStandInSetForegroundWindow(HWND window);
+
+HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y,
+                                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                     LPVOID param) {
+  if (!(style & WS_CHILD)) {
+    // CE draws no frame or caption on top-level windows; the desktop would add them to
+    // an overlapped window.
+    if (!(style & WS_POPUP)) style |= WS_POPUP;
+    RECT area = DeviceWorkArea();
+    if (x == CW_USEDEFAULT) {
+      x = area.left;
+      y = area.top;
+    }
+    if (width == CW_USEDEFAULT) {
+      width = area.right - x;
+      height = area.bottom - y;
+    }
+  }
+  return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
+}
+
+BOOL WINAPI CeStandInSetForegroundWindow(HWND window) {
+  // CE's convention: the lowest bit set brings the window's owned popups forward too.
+  auto bits = reinterpret_cast<std::uintptr_t>(window);
+  HWND target = reinterpret_cast<HWND>(bits & ~std::uintptr_t{1});
+  if (!(bits & 1)) return SetForegroundWindow(target);
+  HWND top = GetLastActivePopup(target);
+  BOOL ok = SetForegroundWindow(target);
+  if (top && top != target) {
+    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ok = SetForegroundWindow(top) || ok;
+  }
+  return ok;
+}
