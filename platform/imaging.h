@@ -65,6 +65,11 @@ inline constexpr GUID IID_IImagingFactory = {0x327abda7, 0x072b, 0x11d3, {0x9d, 
 // {327ABDA8-072B-11D3-9D7B-0000F81EF32E}
 inline constexpr GUID CLSID_ImagingFactory = {0x327abda8, 0x072b, 0x11d3, {0x9d, 0x7b, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
+// COM objects are released, never deleted through these pointers: like the SDK's own
+// interface declarations they have no virtual destructor.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
 struct IImage : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) = 0;
   virtual HRESULT STDMETHODCALLTYPE GetImageInfo(ImageInfo* info) = 0;
@@ -105,3 +110,5 @@ struct IImagingFactory : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE InstallImageCodec(const ImageCodecInfo* codecInfo) = 0;
   virtual HRESULT STDMETHODCALLTYPE UninstallImageCodec(const WCHAR* codecName, UINT flags) = 0;
 };
+
+#pragma GCC diagnostic pop

@@ -1,3 +1,41 @@
+// QMSettings: the settings program of the Quillmere Today-screen plug-in.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) { return 0; }
+#include <cwchar>
+
+#include "platform/ce_platform.h"
+#include "settings/shell/about_dialog.h"
+#include "settings/shell/main_window.h"
+#include "settings/shell/shell_state.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand) {
+  ShellState& shell = Shell();
+  shell.instance = instance;
+  shell.startMode = commandLine && wcscmp(commandLine, L"About") == 0 ? StartMode::About : StartMode::Normal;
+
+  // One instance only. The class alone identifies it: the title is cleared while a page is
+  // open, and a second copy must not start then either.
+  if (HWND running = FindWindowW(kMainWindowClass, nullptr)) {
+    SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(running) | 1));
+    return 0;
+  }
+
+  if (!RegisterMainWindowClass(instance)) return 0;
+  HWND window = CreateWindowExW(static_cast<DWORD>(WS_EX_CAPTIONOKBTN), kMainWindowClass, kMainWindowTitle,
+                                WS_VISIBLE | WS_CLIPSIBLINGS | 0x800, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  if (!window) return 0;
+
+  if (shell.startMode == StartMode::About) ShowAboutDialog(instance, window);
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  HACCEL accelerators = LoadAcceleratorsW(instance, kMainWindowClass);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (accelerators && TranslateAcceleratorW(message.hwnd, accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// A decoded image: the first frame of a file, buffer or stream, held as 32-bit BGRA pixels
+// by Windows Imaging Component.
+#include <wincodec.h>
+
+#include "platform/imaging.h"
+#include "platform/imaging_server/com_object.h"
+#include "platform/imaging_server/com_ref.h"
+
+class CeImage final : public ComObject<IImage, IID_IImage> {
+ public:
+  // Decodes the decoder's first frame into a new image holding one reference.
+  static HRESULT Create(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image);
+  // The server's own image behind an interface pointer, or null for anyone else's. The
+  // caller's reference keeps it alive.
+  static CeImage* FromInterface(IImage* image);
+
+  IWICBitmapSource* Pixels() const { return pixels_.Get(); }
+  UINT Width() const { return width_; }
+  UINT Height() const { return height_; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) override;
+  HRESULT STDMETHODCALLTYPE GetImageInfo(ImageInfo* info) override;
+  HRESULT STDMETHODCALLTYPE SetImageFlags(UINT flags) override;
+  HRESULT STDMETHODCALLTYPE Draw(HDC dc, const RECT* dstRect, const RECT* srcRect) override;
+  HRESULT STDMETHODCALLTYPE PushIntoSink(IImageSink* sink) override;
+  HRESULT STDMETHODCALLTYPE GetThumbnail(UINT thumbWidth, UINT thumbHeight, IImage** thumbImage) override;
+
+ private:
+  CeImage(ComRef<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY);
+
+  ComRef<IWICBitmap> pixels_;
+  UINT width_;
+  UINT height_;
+  GUID rawFormat_;
+  double dpiX_;
+  double dpiY_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// Owns one reference to a COM object and releases it. Move-only.
+#include <unknwn.h>
+
+#include <utility>
+
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.pointer_, nullptr));
+    return *this;
+  }
+  ~ComPtr() { Reset(); }
+
+  // Takes over a reference the caller already holds.
+  void Reset(Interface* pointer = nullptr) {
+    if (pointer_) pointer_->Release();
+    pointer_ = pointer;
+  }
+  // For out-parameters: drops the current reference and hands out the slot.
+  Interface** Put() {
+    Reset();
+    return &pointer_;
+  }
+  // Same slot as void** for CoCreateInstance and QueryInterface.
+  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+
+  Interface* Get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+
+ private:
+  Interface* pointer_ = nullptr;
+};

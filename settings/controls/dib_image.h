@@ -1,0 +1,40 @@
+#pragma once
+// A 24-bit top-down DIB section: the scratch surface on which images are blended, since the
+// device's GDI blends nothing itself. Pixels are blue, green, red; rows are Stride() pixels
+// apart (the width rounded up to a multiple of 4, so that rows need no padding bytes).
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+class DibImage {
+ public:
+  DibImage() = default;
+  DibImage(const DibImage&) = delete;
+  DibImage& operator=(const DibImage&) = delete;
+  DibImage(DibImage&& other) noexcept;
+  DibImage& operator=(DibImage&& other) noexcept;
+  ~DibImage() { Free(); }
+
+  // An uninitialised width x rows section; frees the previous one first.
+  bool Create(int width, int rows);
+  // Copies of a whole bitmap or of a rectangle of a device context (SRCCOPY).
+  bool CreateFromBitmap(HBITMAP bitmap);
+  bool CreateFromDc(HDC dc, int x, int y, int width, int rows);
+  // Copies the section to (x, y) of a device context (SRCCOPY).
+  bool CopyToDc(HDC dc, int x, int y) const;
+  void Free();
+
+  int Width() const { return width_; }
+  int Rows() const { return rows_; }
+  int Stride() const { return stride_; }
+  std::uint8_t* Pixel(int x, int y) { return bits_ + (static_cast<std::ptrdiff_t>(y) * stride_ + x) * 3; }
+  std::uint8_t* Row(int y) { return Pixel(0, y); }
+
+ private:
+  HBITMAP bitmap_ = nullptr;
+  std::uint8_t* bits_ = nullptr;
+  int stride_ = 0;
+  int rows_ = 0;
+  int width_ = 0;
+};

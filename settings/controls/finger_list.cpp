@@ -1,0 +1,209 @@
+#include "settings/controls/finger_list.h"
+
+#include <algorithm>
+
+#include "settings/controls/colour_mix.h"
+#include "settings/shell/scale.h"
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+int RowHeight() { return ScaleY(42); }
+
+COLORREF Shade(COLORREF highlight, int t) { return MixColour(kBlack, highlight, t); }
+
+void FillVerticalGradient(HDC dc, int left, int top, int right, int bottom, COLORREF from, COLORREF to) {
+  if (bottom <= top || right <= left) return;
+  TRIVERTEX vertices[2] = {
+      {left, top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
+       static_cast<COLOR16>(GetBValue(from) << 8), 0},
+      {right, bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
+       static_cast<COLOR16>(GetBValue(to) << 8), 0},
+  };
+  GRADIENT_RECT rect = {0, 1};
+  GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+}
+
+bool LoadEntryIcon(PlanarImage& icon, HMODULE module, int id) {
+  if (id < 1 || id > 0xFFFF) return false;
+  return LoadImageFromResource(icon, module, MAKEINTRESOURCEW(id)) == S_OK;
+}
+
+}  // namespace
+
+FingerList::~FingerList() { Destroy(); }
+
+void FingerList::AddEntry(const wchar_t* caption, HMODULE module, int firstIconId, int secondIconId,
+                          int command) {
+  auto entry = std::make_unique<FingerListEntry>();
+  entry->caption.Assign(caption);
+  LoadEntryIcon(entry->firstIcon, module, firstIconId);
+  LoadEntryIcon(entry->secondIcon, module, secondIconId);
+  entry->command = command;
+  entries_.push_back(std::move(entry));
+  background_.Destroy();
+}
+
+void FingerList::Clear() {
+  entries_.clear();
+  selected_ = -1;
+  background_.Destroy();
+}
+
+void FingerList::Place(HWND owner, int x, int y, int width, int height, ChooseCallback choose, void* cookie) {
+  owner_ = owner;
+  choose_ = choose;
+  cookie_ = cookie;
+  background_.Destroy();
+  LOGFONTW font = {};
+  font.lfHeight = ScaleY(13);
+  font.lfWeight = FW_BOLD;
+  lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+  font_.Reset(CreateFontIndirectW(&font));
+  placed_ = true;
+  scroller_.Init(owner, x, y, this, this, width, height);
+}
+
+bool FingerList::Resize(int width, int height) {
+  if (!placed_ || (width == scroller_.Width() && height == scroller_.Height())) return false;
+  background_.Destroy();
+  scroller_.Resize(width, height);
+  return true;
+}
+
+void FingerList::SelectNext() {
+  int count = EntryCount();
+  if (count == 0) return;
+  selected_ = selected_ < 0 ? 0 : (selected_ + 1) % count;
+  BringSelectedIntoView();
+}
+
+void FingerList::SelectPrevious() {
+  int count = EntryCount();
+  if (count == 0) return;
+  selected_ = selected_ < 0 ? count - 1 : (selected_ + count - 1) % count;
+  BringSelectedIntoView();
+}
+
+void FingerList::ActivateSelected() {
+  if (selected_ < 0 || selected_ >= EntryCount() || !choose_) return;
+  FingerListEntry* entry = entries_[selected_].get();
+  choose_(owner_, cookie_, entry->command, entry);
+}
+
+void FingerList::Draw(HDC dc) {
+  if (placed_ && !background_.Dc()) scroller_.Repaint(false);
+  scroller_.Draw(dc);
+}
+
+bool FingerList::PointerDown(int x, int y) { return scroller_.PointerDown(x, y); }
+bool FingerList::PointerMove(int x, int y) { return scroller_.PointerMove(x, y); }
+bool FingerList::PointerUp(int x, int y) { return scroller_.PointerUp(x, y); }
+bool FingerList::Timer(UINT_PTR id) { return scroller_.Timer(id); }
+
+void FingerList::Destroy() {
+  scroller_.Destroy();
+  background_.Destroy();
+  separatorBrush_.Reset();
+  font_.Reset();
+  placed_ = false;
+}
+
+FingerListEntry* FingerList::Entry(int index) {
+  return index >= 0 && index < EntryCount() ? entries_[index].get() : nullptr;
+}
+
+int FingerList::Paint(void*, HDC dc, int, int offset, int width, int height) {
+  int total = std::max(EntryCount() * RowHeight(), height);
+  if (!background_.Dc() && !BuildBackground(dc, width, height, total)) return total;
+  contentHeight_ = total;
+  // The background holds one screen of margin above and below the rows; a drag that pulls
+  // further than that shows the margin's far edge instead of stale pixels.
+  int sourceTop = std::clamp(height - offset, 0, total + height);
+  BitBlt(dc, 0, 0, width, height, background_.Dc(), 0, sourceTop, SRCCOPY);
+  if (FingerListEntry* entry = Entry(selected_)) {
+    if (entry->rowBottom + offset > 0 && entry->rowTop + offset < height) {
+      DrawEntry(dc, *entry, entry->rowTop + offset, width, true);
+    }
+  }
+  return total;
+}
+
+bool FingerList::Press(void*, int, int y) {
+  int index = EntryAt(y);
+  if (index >= 0) selected_ = index;
+  return true;
+}
+
+void FingerList::CancelPress(void*) { selected_ = -1; }
+
+void FingerList::Click(void*, int, int y) {
+  FingerListEntry* entry = Entry(EntryAt(y));
+  if (entry && choose_) choose_(owner_, cookie_, entry->command, entry);
+}
+
+int FingerList::EntryAt(int y) const {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i]->rowTop <= y && y < entries_[i]->rowBottom) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool FingerList::BuildBackground(HDC dc, int width, int height, int total) {
+  if (!background_.Create(dc, width, total + 2 * height)) return false;
+  HDC image = background_.Dc();
+  COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  FillVerticalGradient(image, 0, 0, width, height, Shade(highlight, 190), Shade(highlight, 160));
+  FillVerticalGradient(image, 0, height, width, height + total, Shade(highlight, 160), Shade(highlight, 70));
+  FillVerticalGradient(image, 0, height + total, width, total + 2 * height, Shade(highlight, 70),
+                       Shade(highlight, 40));
+  separatorBrush_.Reset(CreateSolidBrush(Shade(highlight, 55)));
+  int rowHeight = RowHeight();
+  int top = 0;
+  for (auto& entry : entries_) {
+    entry->rowTop = top;
+    entry->rowBottom = top + rowHeight;
+    DrawEntry(image, *entry, height + top, width, false);
+    top += rowHeight;
+  }
+  return true;
+}
+
+void FingerList::DrawEntry(HDC dc, const FingerListEntry& entry, int y, int width, bool selected) const {
+  int rowHeight = RowHeight();
+  int inner = ScaleY(41);
+  if (selected) {
+    ScopedBrush fill(CreateSolidBrush(MixColour(kWhite, GetSysColor(COLOR_HIGHLIGHT), 40)));
+    RECT row = {0, y, width, y + rowHeight};
+    FillRect(dc, &row, fill.Get());
+  }
+  if (entry.firstIcon.Drawable()) {
+    DrawImage(entry.firstIcon, dc, ScaleX(10), y + (inner - entry.firstIcon.Height()) / 2);
+  }
+  {
+    ScopedSelectObject font(dc, font_.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kWhite);
+    RECT text = {ScaleX(52), y, width - ScaleX(60), y + inner};
+    DrawTextW(dc, entry.caption.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+  RECT separator = {0, y + inner, width, y + rowHeight};
+  FillRect(dc, &separator, separatorBrush_.Get());
+}
+
+void FingerList::BringSelectedIntoView() {
+  if (!placed_) return;
+  if (!background_.Dc()) scroller_.Repaint(false);  // rows are laid out when painted
+  const FingerListEntry* entry = Entry(selected_);
+  int offset = scroller_.Offset();
+  int height = scroller_.Height();
+  if (entry->rowTop + offset < 0) {
+    scroller_.SetOffset(-entry->rowTop, true);
+  } else if (entry->rowBottom > height - offset) {
+    scroller_.SetOffset(height - entry->rowBottom, true);
+  } else {
+    scroller_.Repaint(true);
+  }
+}

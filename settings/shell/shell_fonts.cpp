@@ -1,0 +1,13 @@
+#include "settings/shell/shell_fonts.h"
+
+#include <cwchar>
+
+#include "settings/shell/scale.h"
+
+ScopedFont CreateShellFont(bool bold) {
+  LOGFONTW font{};
+  font.lfHeight = ScaleX(12);
+  if (bold) font.lfWeight = FW_BOLD;
+  wcscpy(font.lfFaceName, L"Tahoma");
+  return ScopedFont(CreateFontIndirectW(&font));
+}

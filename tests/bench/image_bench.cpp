@@ -1,0 +1,144 @@
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "settings/controls/planar_image.h"
+#include "settings/controls/tga_decoder.h"
+#include "tests/bench/bench.h"
+
+namespace {
+
+constexpr int kWidth = 480;
+constexpr int kHeight = 640;
+
+// A 24-bit DIB section in a memory device context: the screen-sized surface drawn on.
+class Surface {
+ public:
+  Surface(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+  }
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+  ~Surface() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+};
+
+// Alpha in bands of 0, 255 and in-between values, as icons with soft edges have.
+void FillTestImage(PlanarImage& image) {
+  image.Allocate(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const std::size_t at = static_cast<std::size_t>(y) * kWidth + x;
+      image.Red()[at] = static_cast<std::uint8_t>(x);
+      image.Green()[at] = static_cast<std::uint8_t>(y);
+      image.Blue()[at] = static_cast<std::uint8_t>(x + y);
+      const int band = (x / 16) % 3;
+      image.Alpha()[at] = band == 0 ? 0 : band == 1 ? 255 : static_cast<std::uint8_t>(x * 7 + y);
+    }
+}
+
+std::vector<std::uint8_t> TgaHeader(int type, int width, int height, int depth) {
+  std::vector<std::uint8_t> bytes(18, 0);
+  bytes[2] = static_cast<std::uint8_t>(type);
+  bytes[12] = static_cast<std::uint8_t>(width & 255);
+  bytes[13] = static_cast<std::uint8_t>(width >> 8);
+  bytes[14] = static_cast<std::uint8_t>(height & 255);
+  bytes[15] = static_cast<std::uint8_t>(height >> 8);
+  bytes[16] = static_cast<std::uint8_t>(depth);
+  bytes[17] = 0x20;
+  return bytes;
+}
+
+// 1024 x 1024, 24 bits, uncompressed.
+std::vector<std::uint8_t> RawTga() {
+  std::vector<std::uint8_t> bytes = TgaHeader(2, 1024, 1024, 24);
+  for (int i = 0; i < 1024 * 1024; ++i) {
+    bytes.push_back(static_cast<std::uint8_t>(i));
+    bytes.push_back(static_cast<std::uint8_t>(i >> 8));
+    bytes.push_back(static_cast<std::uint8_t>(i >> 16));
+  }
+  return bytes;
+}
+
+// 1024 x 1024, 32 bits, run-length encoded: alternating runs of 20 equal pixels and
+// literal packets of 12, as flat artwork with detail compresses.
+std::vector<std::uint8_t> RunLengthTga() {
+  std::vector<std::uint8_t> bytes = TgaHeader(10, 1024, 1024, 32);
+  for (int pixels = 0; pixels < 1024 * 1024;) {
+    bytes.push_back(0x80 | 19);
+    bytes.insert(bytes.end(), {10, 20, 30, 255});
+    pixels += 20;
+    bytes.push_back(11);
+    for (int i = 0; i < 12; ++i) bytes.insert(bytes.end(), {static_cast<std::uint8_t>(i), 5, 6, 128});
+    pixels += 12;
+  }
+  return bytes;
+}
+
+void DecodeRate(const char* name, const std::vector<std::uint8_t>& bytes) {
+  PlanarImage image;
+  const int rounds = 20;
+  const double start = BenchNow();
+  for (int i = 0; i < rounds; ++i)
+    if (DecodeTga(image, bytes) != S_OK) {
+      std::printf("%s: decoding failed\n", name);
+      return;
+    }
+  const double seconds = BenchNow() - start;
+  std::printf("TGA decode, %s: %.1f MB/s of file (%.2f ms per %dx%d image)\n", name,
+              rounds * static_cast<double>(bytes.size()) / seconds / 1e6, seconds / rounds * 1e3, image.Width(),
+              image.Height());
+}
+
+}  // namespace
+
+// Blending a full-screen image onto a 480 x 640 surface, against copying the image's bytes.
+QM_BENCH(ImageDraw) {
+  PlanarImage image;
+  FillTestImage(image);
+  Surface surface(kWidth, kHeight);
+  const int rounds = 50;
+  double start = BenchNow();
+  for (int i = 0; i < rounds; ++i) DrawImage(image, surface.Dc(), 0, 0);
+  const double drawSeconds = BenchNow() - start;
+
+  const std::size_t bytes = static_cast<std::size_t>(kWidth) * kHeight * 4;
+  std::vector<std::uint8_t> from(bytes, 1), to(bytes);
+  start = BenchNow();
+  for (int i = 0; i < rounds; ++i) {
+    from[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    std::memcpy(to.data(), from.data(), bytes);
+  }
+  const double copySeconds = BenchNow() - start;
+  const double pixels = static_cast<double>(kWidth) * kHeight * rounds;
+  std::printf("draw %dx%d: %.1f Mpixel/s (%.2f ms per image)\n", kWidth, kHeight, pixels / drawSeconds / 1e6,
+              drawSeconds / rounds * 1e3);
+  std::printf("memcpy of the same %zu bytes: %.1f Mpixel/s (%.3f ms), %.1fx faster than drawing\n", bytes,
+              pixels / copySeconds / 1e6, copySeconds / rounds * 1e3, drawSeconds / copySeconds);
+}
+
+QM_BENCH(TgaDecode) {
+  DecodeRate("raw 24-bit", RawTga());
+  DecodeRate("run-length 32-bit", RunLengthTga());
+}

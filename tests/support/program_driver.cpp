@@ -1,0 +1,157 @@
+#include "tests/support/program_driver.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <vector>
+
+RunningProgram::~RunningProgram() {
+  if (Running()) Kill();
+  if (info_.hProcess) CloseHandle(info_.hProcess);
+  if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+bool RunningProgram::Start(const wchar_t* exe, const wchar_t* arguments, const wchar_t* outputFile) {
+  std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+  if (arguments && *arguments) commandLine += L" " + std::wstring(arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  HANDLE output = INVALID_HANDLE_VALUE;
+  if (outputFile) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    output = CreateFileW(outputFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) return false;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  }
+  std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back(L'\0');
+  BOOL ok = CreateProcessW(exe, mutableLine.data(), nullptr, nullptr, outputFile != nullptr, 0, nullptr, L"C:\\",
+                           &startup, &info_);
+  if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
+  return ok != FALSE;
+}
+
+bool RunningProgram::WaitExit(DWORD milliseconds, DWORD* code) {
+  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) return false;
+  if (code) GetExitCodeProcess(info_.hProcess, code);
+  return true;
+}
+
+bool RunningProgram::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void RunningProgram::Kill() {
+  TerminateProcess(info_.hProcess, 99);
+  WaitForSingleObject(info_.hProcess, 5000);
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;  // 0: any process
+  const wchar_t* className;
+  const wchar_t* title;
+  HWND found;
+  int count;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<WindowSearch*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (search->processId && owner != search->processId) return TRUE;
+  wchar_t name[256];
+  if (!GetClassNameW(window, name, 256) || wcscmp(name, search->className) != 0) return TRUE;
+  if (search->title) {
+    wchar_t title[256];
+    GetWindowTextW(window, title, 256);
+    if (wcscmp(title, search->title) != 0) return TRUE;
+  }
+  ++search->count;
+  if (!search->found && IsWindowVisible(window)) search->found = window;
+  return TRUE;
+}
+
+WindowSearch Search(DWORD processId, const wchar_t* className, const wchar_t* title) {
+  WindowSearch search{processId, className, title, nullptr, 0};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search;
+}
+
+}  // namespace
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  do {
+    HWND window = Search(processId, className, title).found;
+    if (window && WaitIdle(window)) return window;
+    Sleep(20);
+  } while (GetTickCount() - start < milliseconds);
+  return nullptr;
+}
+
+HWND WaitForAnyWindow(const wchar_t* className, DWORD milliseconds) {
+  return WaitForWindow(0, className, nullptr, milliseconds);
+}
+
+int CountWindows(const wchar_t* className) { return Search(0, className, nullptr).count; }
+
+bool WaitIdle(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+namespace {
+
+BOOL CALLBACK FindLongestStatic(HWND child, LPARAM lParam) {
+  auto* text = reinterpret_cast<std::wstring*>(lParam);
+  wchar_t name[64];
+  GetClassNameW(child, name, 64);
+  if (_wcsicmp(name, L"Static") != 0) return TRUE;
+  wchar_t buffer[2048];
+  int length = GetWindowTextW(child, buffer, 2048);
+  if (length > static_cast<int>(text->size())) text->assign(buffer, static_cast<std::size_t>(length));
+  return TRUE;
+}
+
+}  // namespace
+
+std::wstring MessageBoxText(HWND box) {
+  std::wstring text;
+  EnumChildWindows(box, FindLongestStatic, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+void Tap(HWND window, int x, int y) {
+  LPARAM point = MAKELPARAM(x, y);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+}
+
+std::wstring ReadTextFile(const wchar_t* file) {
+  HANDLE handle = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char chunk[4096];
+  DWORD read = 0;
+  while (ReadFile(handle, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+  CloseHandle(handle);
+  // Console output of a program without a console arrives in the ANSI code page.
+  int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+  return text;
+}
+
+bool WaitForLine(const wchar_t* file, const wchar_t* line, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  do {
+    if (ReadTextFile(file).find(line) != std::wstring::npos) return true;
+    Sleep(20);
+  } while (GetTickCount() - start < milliseconds);
+  return false;
+}
