@@ -22,6 +22,11 @@ HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR t
                                      HINSTANCE instance, LPVOID param);
 #define CreateWindowExW CeStandInCreateWindowExW
 
+// CE's TransparentImage: like TransparentBlt, and the source may be a bitmap as well as a
+// device context.
+BOOL WINAPI TransparentImage(HDC destination, LONG x, LONG y, LONG width, LONG height, HANDLE source, LONG sourceX,
+                             LONG sourceY, LONG sourceWidth, LONG sourceHeight, COLORREF transparent);
+
 // CE's SetForegroundWindow: a handle with its lowest bit set also brings the window's
 // owned popups to the front.
 BOOL WINAPI CeStandInSetForegroundWindow(HWND window);

@@ -1,0 +1,73 @@
+// Image files into GDI bitmaps, as the shell loads the Today background; decoded by the
+// desktop's Windows Imaging Component.
+#include <windows.h>
+#include <wincodec.h>
+
+#include <cstring>
+
+#include "platform/aygshell.h"
+
+namespace {
+
+template <typename Interface>
+class Com {
+ public:
+  Com() = default;
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  ~Com() {
+    if (pointer_) pointer_->Release();
+  }
+  Interface** Out() { return &pointer_; }
+  Interface* operator->() const { return pointer_; }
+  Interface* Get() const { return pointer_; }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+HBITMAP DecodeWithWic(LPCWSTR path) {
+  bool uninitialise = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+  HBITMAP result = nullptr;
+  {
+    Com<IWICImagingFactory> factory;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    Com<IWICFormatConverter> converter;
+    UINT width = 0, height = 0;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(factory.Out()))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                      decoder.Out())) &&
+        SUCCEEDED(decoder->GetFrame(0, frame.Out())) && SUCCEEDED(factory->CreateFormatConverter(converter.Out())) &&
+        SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&width, &height)) && width > 0 && height > 0 && width <= 16384 &&
+        height <= 16384) {
+      BITMAPINFO info{};
+      info.bmiHeader.biSize = sizeof info.bmiHeader;
+      info.bmiHeader.biWidth = static_cast<LONG>(width);
+      info.bmiHeader.biHeight = -static_cast<LONG>(height);
+      info.bmiHeader.biPlanes = 1;
+      info.bmiHeader.biBitCount = 32;
+      info.bmiHeader.biCompression = BI_RGB;
+      void* bits = nullptr;
+      HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      if (bitmap && SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE*>(bits))))
+        result = bitmap;
+      else if (bitmap)
+        DeleteObject(bitmap);
+    }
+  }
+  if (uninitialise) CoUninitialize();
+  return result;
+}
+
+}  // namespace
+
+HBITMAP WINAPI SHLoadImageFile(LPCWSTR path) { return path && *path ? DecodeWithWic(path) : nullptr; }
+
+HBITMAP WINAPI SHLoadDIBitmap(LPCWSTR path) {
+  if (!path || !*path) return nullptr;
+  return static_cast<HBITMAP>(LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+}
