@@ -53,8 +53,13 @@ HBITMAP DecodeWithWic(LPCWSTR path) {
       info.bmiHeader.biCompression = BI_RGB;
       void* bits = nullptr;
       HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-      if (bitmap && SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE*>(bits))))
+      if (bitmap && SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE*>(bits)))) {
+        // The fourth byte is unused in a 32-bit DIB: keep it 0 as GDI's own bitmaps do, so
+        // that colour comparisons (transparent copies) see the plain colour.
+        auto* pixel = static_cast<BYTE*>(bits);
+        for (UINT i = 0; i < width * height; ++i) pixel[i * 4 + 3] = 0;
         result = bitmap;
+      }
       else if (bitmap)
         DeleteObject(bitmap);
     }

@@ -174,7 +174,8 @@ BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info) {
 
   int width = GetSystemMetrics(SM_CXSCREEN);
   int height = BarHeight();
-  DWORD style = WS_POPUP | WS_CLIPCHILDREN | (info->dwFlags & SHCMBF_HIDDEN ? 0 : WS_VISIBLE);
+  // Shown only once made, without activation: the bar never takes the focus from its owner.
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   HWND window = CreateWindowExW(WS_EX_NOACTIVATE, kMenuBarClass, L"", style, 0, GetSystemMetrics(SM_CYSCREEN) - height,
                                 width, height, info->hwndParent, nullptr, instance, nullptr);
   if (!window) {
@@ -186,11 +187,12 @@ BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info) {
   ++t_barCount;
   if (!t_keyHook) t_keyHook = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   bar->toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN |
+                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN |
                                      CCS_NORESIZE | CCS_NODIVIDER,
                                  0, 0, width, height, window, nullptr, instance, nullptr);
   AddSoftKeys(*bar, width);
   SetPropW(info->hwndParent, kMenuBarProp, window);
+  if (!(info->dwFlags & SHCMBF_HIDDEN)) ShowWindow(window, SW_SHOWNA);
   info->hwndMB = window;
   return TRUE;
 }

@@ -4,6 +4,7 @@
 // after <windows.h> and calls the CE names; built against the real CE SDK it would come
 // from the CE headers instead.
 #include <windows.h>
+#include <shellapi.h>
 
 #ifndef WS_EX_CAPTIONOKBTN
 #define WS_EX_CAPTIONOKBTN 0x80000000L  // an OK button in the navigation bar's caption
@@ -31,4 +32,8 @@ BOOL WINAPI TransparentImage(HDC destination, LONG x, LONG y, LONG width, LONG h
 // owned popups to the front.
 BOOL WINAPI CeStandInSetForegroundWindow(HWND window);
 #define SetForegroundWindow CeStandInSetForegroundWindow
+
+// SHGetFileInfoW for device paths: a path rooted at "\" is read on the device's drive.
+DWORD_PTR WINAPI CeStandInSHGetFileInfoW(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags);
+#define SHGetFileInfoW CeStandInSHGetFileInfoW
 #endif

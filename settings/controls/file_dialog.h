@@ -11,7 +11,7 @@ struct FileDialogRequest {
   HMODULE resolutionLibrary = nullptr;
   UINT menuBarId = 1568;
   UINT reserved = 158;
-  DWORD flag = 1;
+  DWORD flag = 1;  // full screen, with the navigation bar's OK acting as Select
   WideString title;
   WideString cancelText;
   WideString selectText;

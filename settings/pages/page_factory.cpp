@@ -1,8 +1,37 @@
 #include "settings/pages/page_factory.h"
 
-// No page is built yet: every command yields none and the main list stays.
-SettingsPage* CreateSettingsPage(int) { return nullptr; }
+#include <new>
 
-HWND OpenSettingsPage(SettingsPage*, HWND, int) { return nullptr; }
+#include "settings/pages/general_page.h"
+#include "settings/shell/settings_page.h"
+#include "settings/shell/shell_state.h"
 
-void CloseSettingsPage(SettingsPage*) {}
+namespace {
+
+// The window class of each page, by command.
+constexpr const wchar_t* kPageClasses[] = {
+    L"GeneralSettingsWin", L"CalendarSettingsWin", L"TasksSettingsWin",  L"NotesSettingsWin",
+    L"ContactSettingsWin", L"MessagesSettingsWin", L"SEventsSettingsWin", L"FontSettingsWin",
+    L"ColorSettingsWin",   L"PIMSettingsWin",      L"TabsSettingsWin",    L"CategorySettingsWin",
+};
+
+}  // namespace
+
+SettingsPage* CreateSettingsPage(int command) {
+  switch (command) {
+    case 0: return new (std::nothrow) GeneralPage;
+    default: return nullptr;  // the other pages are not part of this build yet
+  }
+}
+
+HWND OpenSettingsPage(SettingsPage* page, HWND mainWindow, int command) {
+  if (!page || command < 0 || command >= static_cast<int>(sizeof kPageClasses / sizeof kPageClasses[0])) return nullptr;
+  ShellState& shell = Shell();
+  return page->Create(mainWindow, kPageClasses[command], shell.instance, shell.normalFont.Get(), shell.boldFont.Get());
+}
+
+void CloseSettingsPage(SettingsPage* page) {
+  if (!page) return;
+  if (page->Window()) DestroyWindow(page->Window());
+  delete page;
+}

@@ -5,13 +5,12 @@
 #include "settings/controls/button_bar.h"
 #include "settings/controls/finger_list.h"
 #include "settings/controls/memory_image.h"
-#include "settings/controls/planar_image.h"
 #include "settings/files/backup_file.h"
 #include "settings/pages/page_factory.h"
 #include "settings/shell/about_dialog.h"
 #include "settings/shell/load_text.h"
 #include "settings/shell/scale.h"
-#include "settings/shell/shell_fonts.h"
+#include "settings/shell/shell_startup.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
 
@@ -75,6 +74,8 @@ void ShowMenuView(HWND window) {
   UpdateWindow(window);
 }
 
+void ClosePage(HWND window);
+
 void OpenPage(HWND window, int command) {
   SettingsPage* page = CreateSettingsPage(command);
   if (!page) return;
@@ -82,6 +83,7 @@ void OpenPage(HWND window, int command) {
   Shell().currentPage = page;
   HWND pageWindow = OpenSettingsPage(page, window, command);
   if (pageWindow) BringWindowToTop(pageWindow);
+  else ClosePage(window);  // nothing to show: back to the list at once
 }
 
 void ClosePage(HWND window) {
@@ -127,39 +129,14 @@ void Done(HWND window) {
   DestroyWindow(window);
 }
 
-void LoadResolutionLibrary() {
-  WideString path(Store().ProgramFilesFolder());
-  path.Append(ScaleX(1) < 2 ? L"\\Tessaly\\Quillmere\\LowDpiRes.dll" : L"\\Tessaly\\Quillmere\\HighDpiRes.dll");
-  Shell().resolutionLibrary = LoadLibraryW(path.c_str());
-}
-
 LRESULT OnCreate(HWND window) {
-  ShellState& shell = Shell();
-  shell.currentPage = nullptr;
-  shell.languageLibrary = nullptr;
-  StartImagingFactory();
-  shell.activation = SHACTIVATEINFO{};
-  shell.activation.cbSize = sizeof(SHACTIVATEINFO);
-  // Several catalogue defaults are scaled sizes, so scaling comes before the load.
-  DwordSetting& vgaMode = Store().general.MyVgaMode;
-  vgaMode.Load(nullptr, 0, L"MyVgaMode", 3);
-  ScaleInit(vgaMode.value != 0);
-  Store().LoadAll(shell.languageLibrary);
-  LoadResolutionLibrary();
-  shell.normalFont = CreateShellFont(false);
-  shell.boldFont = CreateShellFont(true);
+  StartShell();
   ShowMainView(window);
   return 0;
 }
 
 void OnDestroy() {
-  ShellState& shell = Shell();
-  shell.normalFont.Reset();
-  shell.boldFont.Reset();
-  if (shell.languageLibrary) FreeLibrary(shell.languageLibrary);
-  if (shell.resolutionLibrary) FreeLibrary(shell.resolutionLibrary);
-  shell.languageLibrary = shell.resolutionLibrary = nullptr;
-  StopImagingFactory();
+  StopShell();
   PostQuitMessage(0);
 }
 

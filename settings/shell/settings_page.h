@@ -61,8 +61,14 @@ class SettingsPage {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT ControlBackground(HWND window, WPARAM wParam, LPARAM lParam);
   LRESULT HandleCreate(HWND window);
   void HandleDestroy(HWND window);
+  LRESULT HandleNcDestroy(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleSize(HWND window);
+  LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleNotify(HWND window, WPARAM wParam, LPARAM lParam);
+  void FreeWindowResources();
   void BuildTabStrip(HWND window);
   void PlaceTabStrip(HWND window);
 

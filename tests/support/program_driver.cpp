@@ -1,6 +1,9 @@
 #include "tests/support/program_driver.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
@@ -105,6 +108,15 @@ bool WaitIdle(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= milliseconds) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
 namespace {
 
 BOOL CALLBACK FindLongestStatic(HWND child, LPARAM lParam) {
@@ -154,4 +166,63 @@ bool WaitForLine(const wchar_t* file, const wchar_t* line, DWORD milliseconds) {
     Sleep(20);
   } while (GetTickCount() - start < milliseconds);
   return false;
+}
+
+namespace {
+
+// A block of memory in the process that owns a window, freed on scope exit.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, std::size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  bool Valid() const { return address_ != nullptr; }
+  char* Address() const { return static_cast<char*>(address_); }
+  bool Write(std::size_t offset, const void* data, std::size_t size) {
+    return WriteProcessMemory(process_, Address() + offset, data, size, nullptr) != FALSE;
+  }
+  bool Read(std::size_t offset, void* data, std::size_t size) {
+    return ReadProcessMemory(process_, Address() + offset, data, size, nullptr) != FALSE;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+}  // namespace
+
+int FindListItem(HWND list, const wchar_t* text) {
+  std::size_t textBytes = (wcslen(text) + 1) * sizeof(wchar_t);
+  RemoteBlock block(list, sizeof(LVFINDINFOW) + textBytes);
+  if (!block.Valid()) return -1;
+  LVFINDINFOW find{};
+  find.flags = LVFI_STRING;
+  find.psz = reinterpret_cast<LPCWSTR>(block.Address() + sizeof find);
+  if (!block.Write(0, &find, sizeof find) || !block.Write(sizeof find, text, textBytes)) return -1;
+  return static_cast<int>(SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(block.Address())));
+}
+
+RECT ListItemRect(HWND list, int index) {
+  RECT rect{LVIR_BOUNDS, 0, 0, 0};
+  RemoteBlock block(list, sizeof rect);
+  if (!block.Valid() || !block.Write(0, &rect, sizeof rect)) return RECT{};
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block.Address()));
+  block.Read(0, &rect, sizeof rect);
+  return rect;
+}
+
+void TapListItem(HWND list, int index) {
+  RECT rect = ListItemRect(list, index);
+  Tap(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }

@@ -3,6 +3,7 @@
 // finds their windows, answers their message boxes.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 inline constexpr wchar_t kSettingsExe[] = L"C:\\Program Files\\Tessaly\\Quillmere\\QMSettings.exe";
@@ -36,14 +37,24 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
 HWND WaitForAnyWindow(const wchar_t* className, DWORD milliseconds);
 // Number of top-level windows of that class.
 int CountWindows(const wchar_t* className);
-// Sends WM_NULL and waits for the answer: the window's thread is idle afterwards.
+// Sends WM_NULL and waits for the answer. Sent messages go before posted ones, so this
+// does not wait for messages posted earlier: use WaitUntil for their effects.
 bool WaitIdle(HWND window);
+// Polls the condition until it holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 
 // The text of a message box (the static control beside its icon).
 std::wstring MessageBoxText(HWND box);
 
 // A tap without movement at a client point of the window: button down, then up.
 void Tap(HWND window, int x, int y);
+
+// List views of another process: the messages that carry pointers get them in that
+// process's memory. The index of the item with that text, or -1; an item's rectangle.
+int FindListItem(HWND list, const wchar_t* text);
+RECT ListItemRect(HWND list, int index);
+// A tap on a list item, as a stylus gives it.
+void TapListItem(HWND list, int index);
 
 // Waits until the file holds the line (polling), for outputs of programs such as qmwatch.
 bool WaitForLine(const wchar_t* file, const wchar_t* line, DWORD milliseconds);

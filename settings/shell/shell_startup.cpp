@@ -1,0 +1,43 @@
+#include "settings/shell/shell_startup.h"
+
+#include "settings/controls/planar_image.h"
+#include "settings/shell/scale.h"
+#include "settings/shell/shell_fonts.h"
+#include "settings/shell/shell_state.h"
+#include "settings/store/settings_store.h"
+
+namespace {
+
+void LoadResolutionLibrary() {
+  WideString path(Store().ProgramFilesFolder());
+  path.Append(ScaleX(1) < 2 ? L"\\Tessaly\\Quillmere\\LowDpiRes.dll" : L"\\Tessaly\\Quillmere\\HighDpiRes.dll");
+  Shell().resolutionLibrary = LoadLibraryW(path.c_str());
+}
+
+}  // namespace
+
+void StartShell() {
+  ShellState& shell = Shell();
+  shell.currentPage = nullptr;
+  shell.languageLibrary = nullptr;
+  StartImagingFactory();
+  shell.activation = SHACTIVATEINFO{};
+  shell.activation.cbSize = sizeof(SHACTIVATEINFO);
+  DwordSetting& vgaMode = Store().general.MyVgaMode;
+  vgaMode.Load(nullptr, 0, L"MyVgaMode", 3);
+  ScaleInit(vgaMode.value != 0);
+  Store().LoadAll(shell.languageLibrary);
+  LoadResolutionLibrary();
+  shell.normalFont = CreateShellFont(false);
+  shell.boldFont = CreateShellFont(true);
+}
+
+void StopShell() {
+  ShellState& shell = Shell();
+  shell.normalFont.Reset();
+  shell.boldFont.Reset();
+  if (shell.languageLibrary) FreeLibrary(shell.languageLibrary);
+  if (shell.resolutionLibrary) FreeLibrary(shell.resolutionLibrary);
+  shell.languageLibrary = shell.resolutionLibrary = nullptr;
+  StopImagingFactory();
+}

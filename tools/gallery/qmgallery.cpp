@@ -1,0 +1,98 @@
+// qmgallery: shows one page or dialog of QMSettings as the program would, for screenshots.
+//   qmgallery page general [TAB]
+//   qmgallery dialog load|save|folder
+// The shell starts as in the program; a page opens over a stand-in for the main window.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cwchar>
+#include <memory>
+
+#include "platform/ce_platform.h"
+#include "settings/controls/file_dialog.h"
+#include "settings/pages/general_page.h"
+#include "settings/shell/shell_startup.h"
+#include "settings/shell/shell_state.h"
+
+namespace {
+
+constexpr wchar_t kHostClass[] = L"QMGalleryHost";
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kClosePageMessage) {
+    DestroyWindow(window);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void SelectTab(SettingsPage& page, int tab) {
+  HWND strip = page.TabStrip();
+  if (!strip || tab <= 0) return;
+  NMHDR header{strip, static_cast<UINT_PTR>(GetDlgCtrlID(strip)), static_cast<UINT>(TCN_SELCHANGING)};
+  SendMessageW(page.Window(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  SendMessageW(strip, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+  header.code = static_cast<UINT>(TCN_SELCHANGE);
+  SendMessageW(page.Window(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+int ShowPage(HINSTANCE instance, int tab) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = HostProc;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = kHostClass;
+  RegisterClassW(&windowClass);
+  HWND host = CreateWindowExW(0, kHostClass, L"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  if (!host) return 1;
+  auto page = std::make_unique<GeneralPage>();
+  if (!page->Create(host, kGeneralPageClass, instance, Shell().normalFont.Get(), Shell().boldFont.Get())) return 1;
+  SelectTab(*page, tab);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+int ShowDialog(const wchar_t* kind) {
+  if (wcscmp(kind, L"load") == 0) {
+    auto request = MakeFileDialogRequest(L"Import Settings", L"qmsb", L"Settings backup", nullptr);
+    return RunLoadFileDialog(*request) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"save") == 0) {
+    auto request = MakeFileDialogRequest(L"Export Settings", L"qmsb", L"Settings backup", L"QM_Backup_20261208");
+    return RunSaveFileDialog(*request) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"folder") == 0) {
+    auto request = MakeFileDialogRequest(L"Select Skin Path", nullptr, nullptr, nullptr);
+    return RunSelectFolderDialog(*request) ? 0 : 1;
+  }
+  return 2;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv || argc < 3) return 2;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  Shell().instance = instance;
+  StartShell();
+  int result = 2;
+  if (wcscmp(argv[1], L"page") == 0 && wcscmp(argv[2], L"general") == 0)
+    result = ShowPage(instance, argc > 3 ? _wtoi(argv[3]) : 0);
+  else if (wcscmp(argv[1], L"dialog") == 0)
+    result = ShowDialog(argv[2]);
+  StopShell();
+  LocalFree(argv);
+  return result;
+}
