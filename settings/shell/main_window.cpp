@@ -107,7 +107,7 @@ void RunCommand(HWND window, int command) {
     return;
   }
   switch (command) {
-    case kCommandAbout: ShowAboutDialog(Shell().instance, window); break;
+    case kCommandAbout: ShowAboutDialog(Shell().instance); break;
     case kCommandExport: ExportSettings(window); break;
     case kCommandImport: ImportSettings(window); break;
     case kCommandExit: AskExit(window); break;

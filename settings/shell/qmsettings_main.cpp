@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showC
                                 CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!window) return 0;
 
-  if (shell.startMode == StartMode::About) ShowAboutDialog(instance, window);
+  if (shell.startMode == StartMode::About) ShowAboutDialog(instance);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
