@@ -6,40 +6,24 @@
 #include <cstring>
 
 #include "platform/aygshell.h"
+#include "platform/com_ptr.h"
 
 namespace {
-
-template <typename Interface>
-class Com {
- public:
-  Com() = default;
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  ~Com() {
-    if (pointer_) pointer_->Release();
-  }
-  Interface** Out() { return &pointer_; }
-  Interface* operator->() const { return pointer_; }
-  Interface* Get() const { return pointer_; }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 HBITMAP DecodeWithWic(LPCWSTR path) {
   bool uninitialise = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
   HBITMAP result = nullptr;
   {
-    Com<IWICImagingFactory> factory;
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
-    Com<IWICFormatConverter> converter;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
     if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                   reinterpret_cast<void**>(factory.Out()))) &&
+                                   reinterpret_cast<void**>(factory.Put()))) &&
         SUCCEEDED(factory->CreateDecoderFromFilename(path, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                      decoder.Out())) &&
-        SUCCEEDED(decoder->GetFrame(0, frame.Out())) && SUCCEEDED(factory->CreateFormatConverter(converter.Out())) &&
+                                                      decoder.Put())) &&
+        SUCCEEDED(decoder->GetFrame(0, frame.Put())) && SUCCEEDED(factory->CreateFormatConverter(converter.Put())) &&
         SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
                                         WICBitmapPaletteTypeCustom)) &&
         SUCCEEDED(converter->GetSize(&width, &height)) && width > 0 && height > 0 && width <= 16384 &&

@@ -41,17 +41,17 @@ LONG PhysicalSize(UINT pixels, double dpi) {
 HRESULT CeImage::Create(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image) {
   if (!image) return E_POINTER;
   *image = nullptr;
-  ComRef<IWICBitmapFrameDecode> frame;
+  ComPtr<IWICBitmapFrameDecode> frame;
   HRESULT result = decoder.GetFrame(0, frame.Put());
   if (FAILED(result)) return result;
-  ComRef<IWICFormatConverter> converter;
+  ComPtr<IWICFormatConverter> converter;
   result = wic.CreateFormatConverter(converter.Put());
   if (FAILED(result)) return result;
   result = converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                  WICBitmapPaletteTypeCustom);
   if (FAILED(result)) return result;
   // Decoded once here, so that the image no longer needs its source bytes.
-  ComRef<IWICBitmap> pixels;
+  ComPtr<IWICBitmap> pixels;
   result = wic.CreateBitmapFromSource(converter.Get(), WICBitmapCacheOnLoad, pixels.Put());
   if (FAILED(result)) return result;
   UINT width = 0, height = 0;
@@ -73,7 +73,7 @@ CeImage* CeImage::FromInterface(IImage* image) {
   return own;
 }
 
-CeImage::CeImage(ComRef<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY)
+CeImage::CeImage(ComPtr<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY)
     : pixels_(std::move(pixels)), width_(width), height_(height), rawFormat_(rawFormat), dpiX_(dpiX), dpiY_(dpiY) {}
 
 HRESULT CeImage::QueryInterface(REFIID iid, void** out) {

@@ -5,7 +5,7 @@
 
 #include "platform/imaging.h"
 #include "platform/imaging_server/com_object.h"
-#include "platform/imaging_server/com_ref.h"
+#include "platform/com_ptr.h"
 
 class CeImage final : public ComObject<IImage, IID_IImage> {
  public:
@@ -28,9 +28,9 @@ class CeImage final : public ComObject<IImage, IID_IImage> {
   HRESULT STDMETHODCALLTYPE GetThumbnail(UINT thumbWidth, UINT thumbHeight, IImage** thumbImage) override;
 
  private:
-  CeImage(ComRef<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY);
+  CeImage(ComPtr<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY);
 
-  ComRef<IWICBitmap> pixels_;
+  ComPtr<IWICBitmap> pixels_;
   UINT width_;
   UINT height_;
   GUID rawFormat_;

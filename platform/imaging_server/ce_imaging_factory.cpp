@@ -44,21 +44,21 @@ void DisposeBuffer(const void* buffer, BufferDisposalFlag disposal) {
 HRESULT CeImagingFactory::Create(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  ComRef<IWICImagingFactory> wic;
+  ComPtr<IWICImagingFactory> wic;
   HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                     reinterpret_cast<void**>(wic.Put()));
   if (FAILED(result)) return result;
-  ComRef<CeImagingFactory> factory(new (std::nothrow) CeImagingFactory(std::move(wic)));
+  ComPtr<CeImagingFactory> factory(new (std::nothrow) CeImagingFactory(std::move(wic)));
   if (!factory) return E_OUTOFMEMORY;
   return factory->QueryInterface(iid, out);
 }
 
-CeImagingFactory::CeImagingFactory(ComRef<IWICImagingFactory> wic) : wic_(std::move(wic)) {}
+CeImagingFactory::CeImagingFactory(ComPtr<IWICImagingFactory> wic) : wic_(std::move(wic)) {}
 
 HRESULT CeImagingFactory::CreateImageFromStream(IStream* stream, IImage** image) {
   if (!stream || !image) return E_POINTER;
   *image = nullptr;
-  ComRef<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapDecoder> decoder;
   HRESULT result = wic_->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, decoder.Put());
   if (FAILED(result)) return result;
   return CeImage::Create(*wic_.Get(), *decoder.Get(), image);
@@ -67,7 +67,7 @@ HRESULT CeImagingFactory::CreateImageFromStream(IStream* stream, IImage** image)
 HRESULT CeImagingFactory::CreateImageFromFile(const WCHAR* filename, IImage** image) {
   if (!filename || !image) return E_POINTER;
   *image = nullptr;
-  ComRef<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapDecoder> decoder;
   HRESULT result =
       wic_->CreateDecoderFromFilename(filename, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand, decoder.Put());
   if (FAILED(result)) return result;
@@ -78,7 +78,7 @@ HRESULT CeImagingFactory::CreateImageFromBuffer(const void* buffer, UINT size, B
                                                 IImage** image) {
   if (!buffer || !image) return E_POINTER;
   *image = nullptr;
-  ComRef<IWICStream> stream;
+  ComPtr<IWICStream> stream;
   HRESULT result = wic_->CreateStream(stream.Put());
   if (FAILED(result)) return result;
   // WIC only reads through the stream; its declaration lacks the const.
@@ -110,7 +110,7 @@ HRESULT CeImagingFactory::CreateBitmapFromImage(IImage* image, UINT width, UINT 
   if (width == 0) width = source->Width();
   if (height == 0) height = source->Height();
 
-  ComRef<IWICBitmapScaler> scaler;
+  ComPtr<IWICBitmapScaler> scaler;
   IWICBitmapSource* pixels = source->Pixels();
   if (width != source->Width() || height != source->Height()) {
     HRESULT result = wic_->CreateBitmapScaler(scaler.Put());
@@ -120,7 +120,7 @@ HRESULT CeImagingFactory::CreateBitmapFromImage(IImage* image, UINT width, UINT 
     pixels = scaler.Get();
   }
 
-  ComRef<CeBitmapImage> created(CeBitmapImage::Create(width, height));
+  ComPtr<CeBitmapImage> created(CeBitmapImage::Create(width, height));
   if (!created) return E_OUTOFMEMORY;
   const HRESULT result =
       pixels->CopyPixels(nullptr, created->Stride(), static_cast<UINT>(created->Size()), created->Pixels());

@@ -6,7 +6,7 @@
 
 #include "platform/imaging.h"
 #include "platform/imaging_server/com_object.h"
-#include "platform/imaging_server/com_ref.h"
+#include "platform/com_ptr.h"
 
 class CeImagingFactory final : public ComObject<IImagingFactory, IID_IImagingFactory> {
  public:
@@ -33,7 +33,7 @@ class CeImagingFactory final : public ComObject<IImagingFactory, IID_IImagingFac
   HRESULT STDMETHODCALLTYPE UninstallImageCodec(const WCHAR* codecName, UINT flags) override;
 
  private:
-  explicit CeImagingFactory(ComRef<IWICImagingFactory> wic);
+  explicit CeImagingFactory(ComPtr<IWICImagingFactory> wic);
 
-  ComRef<IWICImagingFactory> wic_;
+  ComPtr<IWICImagingFactory> wic_;
 };

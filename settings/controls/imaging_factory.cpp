@@ -1,6 +1,6 @@
 #include "settings/controls/imaging_factory.h"
 
-#include "settings/controls/com_ptr.h"
+#include "platform/com_ptr.h"
 #include "settings/controls/planar_image.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "settings/controls/com_ptr.h"
+#include "platform/com_ptr.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/imaging.h"
-#include "settings/controls/com_ptr.h"
+#include "platform/com_ptr.h"
 #include "settings/controls/imaging_factory.h"
 #include "settings/controls/planar_image.h"
 #include "tests/images/test_images.h"

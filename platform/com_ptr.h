@@ -8,6 +8,8 @@ template <typename Interface>
 class ComPtr {
  public:
   ComPtr() = default;
+  // Takes over a reference the caller already holds.
+  explicit ComPtr(Interface* pointer) : pointer_(pointer) {}
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
   ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
@@ -17,7 +19,6 @@ class ComPtr {
   }
   ~ComPtr() { Reset(); }
 
-  // Takes over a reference the caller already holds.
   void Reset(Interface* pointer = nullptr) {
     if (pointer_) pointer_->Release();
     pointer_ = pointer;
@@ -27,8 +28,10 @@ class ComPtr {
     Reset();
     return &pointer_;
   }
-  // Same slot as void** for CoCreateInstance and QueryInterface.
+  // The same slot as void** for CoCreateInstance and QueryInterface.
   void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+  // Hands the reference to the caller.
+  Interface* Detach() { return std::exchange(pointer_, nullptr); }
 
   Interface* Get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
