@@ -1,5 +1,7 @@
 #include "settings/shell/main_window.h"
 
+#include <span>
+
 #include "platform/aygshell.h"
 #include "platform/ce_platform.h"
 #include "settings/controls/button_bar.h"
@@ -41,8 +43,7 @@ int BarHeight() { return ScaleY(40, true); }
 
 void OnListChoice(HWND owner, void* cookie, int command, FingerListEntry* entry);
 
-template <std::size_t N>
-void ShowEntries(HWND window, const ListEntry (&entries)[N]) {
+void ShowEntries(HWND window, std::span<const ListEntry> entries) {
   FingerList& list = MainList();
   list.Clear();
   WideString caption;
