@@ -33,12 +33,8 @@ thread_local int t_barCount = 0;
 
 MenuBar* BarOf(HWND bar) { return reinterpret_cast<MenuBar*>(GetWindowLongPtrW(bar, GWLP_USERDATA)); }
 
-int BarHeight() {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return MulDiv(26, dpi, 96);
-}
+// The menu bar along the bottom is as high as the navigation bar along the top.
+int BarHeight() { return NavigationBarHeight(); }
 
 // Overridden keys reach the bar's owner as WM_HOTKEY (lParam: modifiers, key), as on the
 // device, where the menu bar owns the hardware keys.

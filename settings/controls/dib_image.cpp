@@ -6,21 +6,6 @@
 
 namespace {
 
-// A memory device context from CreateCompatibleDC, deleted on scope exit.
-class ScopedMemoryDc {
- public:
-  explicit ScopedMemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
-  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
-  ~ScopedMemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // The section must not stay selected anywhere once its owner may delete it, hence the scopes.
 bool CopyBitmap(HBITMAP from, HBITMAP into, int width, int rows) {
   ScopedMemoryDc source(nullptr);

@@ -8,6 +8,7 @@
 
 #include "platform/ce_platform.h"
 #include "settings/controls/file_browser_rules.h"
+#include "settings/controls/scoped_find.h"
 #include "settings/shell/scale.h"
 
 namespace {
@@ -176,8 +177,8 @@ void FileBrowserDialog::FillList() {
   WideString pattern(currentFolder_);
   pattern.Append(L"*");
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
+  ScopedFind search(pattern.c_str(), found);
+  if (search.Found()) {
     WideString path;
     do {
       // The desktop's "." and ".." are not entries of a folder on the device.
@@ -194,8 +195,7 @@ void FileBrowserDialog::FillList() {
       }
       int number = static_cast<int>(entries.size()) + (isFolder ? kFolderEntryBase : 0);
       entries.push_back(Entry{WideString(found.cFileName), isFolder, image, number});
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (search.Next(found));
   }
 
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {

@@ -21,6 +21,22 @@ class ScopedGetDC {
   HDC dc_;
 };
 
+// A memory device context from CreateCompatibleDC, deleted on scope exit.
+class ScopedMemoryDc {
+ public:
+  explicit ScopedMemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
+  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
+  ~ScopedMemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  HDC Get() const { return dc_; }
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // Selects an object into a device context and selects the previous one back on scope exit.
 class ScopedSelectObject {
  public:
@@ -66,3 +82,9 @@ using ScopedFont = ScopedGdiObject<HFONT>;
 using ScopedBrush = ScopedGdiObject<HBRUSH>;
 using ScopedPen = ScopedGdiObject<HPEN>;
 using ScopedBitmap = ScopedGdiObject<HBITMAP>;
+
+// Fills a rectangle with one colour through a brush that lives for the call.
+inline void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  ScopedBrush brush(CreateSolidBrush(colour));
+  if (brush) FillRect(dc, &rect, brush.Get());
+}

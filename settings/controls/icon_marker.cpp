@@ -40,11 +40,6 @@ constexpr int kBlockedOpacity = 200;
 
 IconMarker* MarkerOf(HWND window) { return reinterpret_cast<IconMarker*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  ScopedBrush brush(CreateSolidBrush(colour));
-  if (brush) FillRect(dc, &rect, brush.Get());
-}
-
 void DrawCentred(HDC dc, const PlanarImage* icon, const RECT& cell) {
   if (!icon || !icon->Drawable()) return;
   const int x = cell.left + (cell.right - cell.left - icon->Width()) / 2;

@@ -15,11 +15,6 @@ constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 // Measured without DT_VCENTER, which would count the centring offset in the height.
 constexpr UINT kMeasureFormat = DT_CENTER | DT_SINGLELINE | DT_CALCRECT;
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  ScopedBrush brush(CreateSolidBrush(colour));
-  if (brush) FillRect(dc, &rect, brush.Get());
-}
-
 ToolTipWindow* ToolTipOf(HWND window) {
   return reinterpret_cast<ToolTipWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "settings/controls/file_dialog.h"
+#include "settings/controls/scoped_find.h"
 #include "settings/shell/row_builders.h"
 #include "settings/shell/scale.h"
 #include "settings/store/settings_store.h"
@@ -78,22 +79,6 @@ bool IsChecked(HWND window, int id) { return (SendDlgItemMessageW(window, id, BM
 void EnableControl(HWND window, int id, bool enable) {
   if (HWND control = GetDlgItem(window, id)) EnableWindow(control, enable);
 }
-
-// FindFirstFileW's search handle, closed on scope exit.
-class ScopedFind {
- public:
-  ScopedFind(const wchar_t* pattern, WIN32_FIND_DATAW& found) : handle_(FindFirstFileW(pattern, &found)) {}
-  ScopedFind(const ScopedFind&) = delete;
-  ScopedFind& operator=(const ScopedFind&) = delete;
-  ~ScopedFind() {
-    if (Found()) FindClose(handle_);
-  }
-  bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAW& found) const { return FindNextFileW(handle_, &found) != FALSE; }
-
- private:
-  HANDLE handle_;
-};
 
 // A library loaded for its resources only, freed on scope exit.
 class ScopedResourceLibrary {

@@ -74,26 +74,6 @@ void AddPathButtons(SettingsPage& page, HWND window, int button1Id, int button2I
   AddButton(page, window, button2Id, kSecondButtonText, right - ScaleX(55), y, ScaleX(45), ScaleX(20));
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  ScopedBrush brush(CreateSolidBrush(colour));
-  if (brush) FillRect(dc, &rect, brush.Get());
-}
-
-// A memory device context, deleted on scope exit.
-class CompatibleDc {
- public:
-  explicit CompatibleDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
-  CompatibleDc(const CompatibleDc&) = delete;
-  CompatibleDc& operator=(const CompatibleDc&) = delete;
-  ~CompatibleDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // Copies the band from the Today background, if there is one large enough. Its pure red
 // pixels are see-through and keep the plain band colour beneath.
 void CopyTodayBackground(HDC band, int width, int height) {
@@ -282,7 +262,7 @@ void DrawColourSwatch(SettingsPage& page, HDC dc, COLORREF colour, int x, int y)
 HBITMAP DrawHeaderBand(SettingsPage& page, HDC dc, int width) {
   if (page.HeaderBitmap()) return page.HeaderBitmap();
   const int height = ScaleY(42);
-  CompatibleDc memory(dc);
+  ScopedMemoryDc memory(dc);
   if (!memory.Get()) return nullptr;
   HBITMAP band = CreateCompatibleBitmap(dc, width, height);
   if (!band) return nullptr;
