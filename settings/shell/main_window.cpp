@@ -7,9 +7,10 @@
 #include "settings/controls/button_bar.h"
 #include "settings/controls/finger_list.h"
 #include "settings/controls/memory_image.h"
-#include "settings/files/backup_file.h"
+#include "settings/files/category_manager.h"
 #include "settings/pages/page_factory.h"
 #include "settings/shell/about_dialog.h"
+#include "settings/shell/backup_commands.h"
 #include "settings/shell/load_text.h"
 #include "settings/shell/scale.h"
 #include "settings/shell/shell_startup.h"
@@ -126,6 +127,8 @@ void Done(HWND window) {
     return;
   }
   Store().SaveAll();
+  Categories().SaveCategories();
+  Categories().WriteFiltersFile();
   PostMessageW(HWND_BROADCAST, SettingsChangedMessage(), 0, 0);
   DestroyWindow(window);
 }

@@ -1,6 +1,7 @@
 #include "settings/shell/shell_startup.h"
 
 #include "settings/controls/planar_image.h"
+#include "settings/files/category_manager.h"
 #include "settings/shell/scale.h"
 #include "settings/shell/shell_fonts.h"
 #include "settings/shell/shell_state.h"
@@ -30,6 +31,7 @@ void StartShell() {
   LoadResolutionLibrary();
   shell.normalFont = CreateShellFont(false);
   shell.boldFont = CreateShellFont(true);
+  Categories().Load(shell.languageLibrary);
 }
 
 void StopShell() {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
+#include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"
 #include "tests/support/registry_reset.h"
@@ -63,31 +63,9 @@ class SettingsProgram : public ::testing::Test {
     return WaitForWindow(settings_.Id(), L"QM_OPTIONS", nullptr, kWait);
   }
 
-  // The centre of a slot of the bottom bar, at the dpi the program runs with.
-  static POINT BarSlot(HWND window, int slot, int dpi) {
-    RECT client;
-    GetClientRect(window, &client);
-    int barHeight = ScaleValue(40, dpi, false, true);
-    int width = client.right / 5;
-    return POINT{width / 2 + slot * width, client.bottom - barHeight / 2};
-  }
-
-  static POINT ListRow(HWND window, int row, int dpi) {
-    RECT client;
-    GetClientRect(window, &client);
-    int height = ScaleValue(42, dpi, false, false);
-    return POINT{client.right / 2, row * height + height / 2};
-  }
-
-  void TapBar(HWND window, int slot, int dpi = 96) {
-    POINT at = BarSlot(window, slot, dpi);
-    Tap(window, at.x, at.y);
-  }
-
   // Taps a row and waits for the message box its command opens.
   HWND TapRowForMessageBox(HWND window, int row) {
-    POINT at = ListRow(window, row, 96);
-    Tap(window, at.x, at.y);
+    TapRow(window, row);
     return WaitForWindow(settings_.Id(), L"#32770", nullptr, kWait);
   }
 

@@ -15,3 +15,6 @@ bool KeyExists(HKEY root, const wchar_t* path);
 std::vector<std::wstring> ValueNames(HKEY root, const wchar_t* path);
 bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value);
 bool WriteString(HKEY root, const wchar_t* path, const wchar_t* name, const wchar_t* text);
+// Every key, value (name, type, bytes) and sub-key below root\path as text, in enumeration
+// order: equal dumps mean equal trees. A missing key dumps as "(missing)".
+std::wstring DumpRegistryTree(HKEY root, const wchar_t* path);
