@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
-#include "settings/shell/scale.h"
 
 namespace {
 

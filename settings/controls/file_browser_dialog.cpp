@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/ce_platform.h"
+#include "settings/base/scale.h"
 #include "settings/controls/file_browser_rules.h"
 #include "settings/controls/scoped_find.h"
-#include "settings/shell/scale.h"
 
 namespace {
 

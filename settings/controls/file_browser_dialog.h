@@ -6,9 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "settings/base/wide_string.h"
 #include "settings/controls/file_dialog.h"
-#include "settings/shell/inline_dialog.h"
-#include "settings/shell/wide_string.h"
+#include "settings/controls/inline_dialog.h"
 
 // Control ids of the browser dialogs.
 enum FileBrowserControl {

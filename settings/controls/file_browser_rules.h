@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the file and folder dialogs that need no window: which entries a folder
 // shows and in what order, walking up, and which typed file names are acceptable.
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 // Folders are numbered from here in the list's item data; files from 0.
 inline constexpr int kFolderEntryBase = 0x10000;

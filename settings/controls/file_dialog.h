@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 struct FileDialogRequest {
   HINSTANCE instance = nullptr;

@@ -1,13 +1,13 @@
 #include <new>
 
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
 #include "settings/controls/file_dialog.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/shell_state.h"
 
 namespace {
 
 void LoadLanguageText(UINT id, const wchar_t* english, WideString& out) {
-  LoadText(Shell().languageLibrary, id, out);
+  LoadText(Modules().languageLibrary, id, out);
   if (out.Empty()) out.Assign(english);
 }
 
@@ -18,8 +18,8 @@ std::unique_ptr<FileDialogRequest> MakeFileDialogRequest(const wchar_t* title, c
                                                          const wchar_t* proposedName) {
   std::unique_ptr<FileDialogRequest> request(new (std::nothrow) FileDialogRequest);
   if (!request) return request;
-  request->instance = Shell().instance ? Shell().instance : GetModuleHandleW(nullptr);
-  request->resolutionLibrary = Shell().resolutionLibrary;
+  request->instance = Modules().instance ? Modules().instance : GetModuleHandleW(nullptr);
+  request->resolutionLibrary = Modules().resolutionLibrary;
   request->title.Assign(title);
   request->extension.Assign(extension);
   request->filterDescription.Assign(filterDescription);

@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "settings/base/wide_string.h"
+#include "settings/controls/gdi_guards.h"
 #include "settings/controls/kinetic_scroller.h"
 #include "settings/controls/memory_image.h"
-#include "settings/controls/gdi_guards.h"
 #include "settings/controls/planar_image.h"
 #include "settings/controls/scroll_content.h"
-#include "settings/shell/wide_string.h"
 
 struct FingerListEntry {
   WideString caption;

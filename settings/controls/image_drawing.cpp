@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
 #include "settings/controls/dib_image.h"
 #include "settings/controls/planar_image.h"
-#include "settings/shell/scale.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "settings/base/scale.h"
 #include "settings/controls/gdi_guards.h"
-#include "settings/shell/scale.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // the category filters. A tab's selection points at one of them.
 #include <windows.h>
 
+#include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
-#include "settings/shell/wide_string.h"
 
 enum CategoryItemKind : int { kNoCategoryKind = 0, kCategoryKind = 1, kFilterKind = 2 };
 

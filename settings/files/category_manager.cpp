@@ -5,9 +5,9 @@
 
 #include "platform/aygshell.h"
 #include "platform/windbase.h"
+#include "settings/base/load_text.h"
 #include "settings/files/filters_file.h"
 #include "settings/files/wide_text_file.h"
-#include "settings/shell/load_text.h"
 #include "settings/store/registry_values.h"
 #include "settings/store/settings_store.h"
 

@@ -8,11 +8,11 @@
 #include <cwchar>
 #include <utility>
 
+#include "settings/base/scale.h"
 #include "settings/controls/file_dialog.h"
 #include "settings/controls/scoped_find.h"
-#include "settings/shell/row_builders.h"
-#include "settings/shell/scale.h"
 #include "settings/store/settings_store.h"
+#include "settings/toolkit/row_builders.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "settings/shell/settings_page.h"
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
+#include "settings/toolkit/settings_page.h"
 
 inline constexpr wchar_t kGeneralPageClass[] = L"GeneralSettingsWin";
 

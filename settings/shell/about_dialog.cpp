@@ -4,9 +4,9 @@
 #include <cwchar>
 #include <vector>
 
-#include "settings/shell/inline_dialog.h"
-#include "settings/shell/scale.h"
-#include "settings/shell/wide_string.h"
+#include "settings/base/scale.h"
+#include "settings/base/wide_string.h"
+#include "settings/controls/inline_dialog.h"
 
 namespace {
 

@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
 #include "settings/controls/file_dialog.h"
 #include "settings/files/backup_file.h"
 #include "settings/files/category_manager.h"
-#include "settings/shell/load_text.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
 
@@ -17,8 +18,8 @@ constexpr wchar_t kFilterDescription[] = L"QM Settings Backup (qmsb)";
 void ShowMessage(HWND owner, UINT textId, UINT captionId, const wchar_t* englishText, const wchar_t* englishCaption,
                  const wchar_t* path = nullptr) {
   WideString text, caption;
-  LoadText(Shell().languageLibrary, textId, text);
-  LoadText(Shell().languageLibrary, captionId, caption);
+  LoadText(Modules().languageLibrary, textId, text);
+  LoadText(Modules().languageLibrary, captionId, caption);
   if (text.Empty()) text.Assign(englishText);
   if (caption.Empty()) caption.Assign(englishCaption);
   if (path) {
@@ -62,8 +63,7 @@ void ImportSettings(HWND owner) {
     ShowMessage(owner, 609, 610, L"The settings could not be imported.", L"Import Failed");
     return;
   }
-  ShellState& shell = Shell();
-  Store().LoadAll(shell.languageLibrary);
+  Store().LoadAll(Modules().languageLibrary);
   Categories().SaveCategories();
   Categories().WriteFiltersFile();
   ShowMessage(owner, 611, 612, L"The settings were imported. Settings will close now.", L"Import Settings");

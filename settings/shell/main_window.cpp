@@ -4,18 +4,20 @@
 
 #include "platform/aygshell.h"
 #include "platform/ce_platform.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/controls/button_bar.h"
 #include "settings/controls/finger_list.h"
 #include "settings/controls/memory_image.h"
 #include "settings/files/category_manager.h"
-#include "settings/pages/page_factory.h"
 #include "settings/shell/about_dialog.h"
 #include "settings/shell/backup_commands.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
+#include "settings/shell/page_factory.h"
 #include "settings/shell/shell_startup.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
+#include "settings/toolkit/settings_page.h"
 
 namespace {
 
@@ -49,9 +51,9 @@ void ShowEntries(HWND window, std::span<const ListEntry> entries) {
   list.Clear();
   WideString caption;
   for (const ListEntry& entry : entries) {
-    if (entry.captionId) LoadText(Shell().languageLibrary, entry.captionId, caption);
+    if (entry.captionId) LoadText(Modules().languageLibrary, entry.captionId, caption);
     else caption.Assign(entry.caption);
-    list.AddEntry(caption.c_str(), Shell().resolutionLibrary, entry.iconId, -1, entry.command);
+    list.AddEntry(caption.c_str(), Modules().resolutionLibrary, entry.iconId, -1, entry.command);
   }
   RECT client;
   GetClientRect(window, &client);
@@ -60,8 +62,8 @@ void ShowEntries(HWND window, std::span<const ListEntry> entries) {
 
 void ShowMainView(HWND window) {
   ButtonBar& bar = MainBar();
-  bar.SetSlot(0, Shell().resolutionLibrary, 1663, kBarDone);
-  bar.SetSlot(4, Shell().resolutionLibrary, 1664, kBarMenu);
+  bar.SetSlot(0, Modules().resolutionLibrary, 1663, kBarDone);
+  bar.SetSlot(4, Modules().resolutionLibrary, 1664, kBarMenu);
   ShowEntries(window, kMainEntries);
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);
@@ -71,7 +73,7 @@ void ShowMenuView(HWND window) {
   ShowEntries(window, kMenuEntries);
   ButtonBar& bar = MainBar();
   bar.SetSlot(0, nullptr, -1, -1);
-  bar.SetSlot(4, Shell().resolutionLibrary, 1662, kBarBack);
+  bar.SetSlot(4, Modules().resolutionLibrary, 1662, kBarBack);
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);
 }
@@ -98,8 +100,8 @@ void ClosePage(HWND window) {
 
 void AskExit(HWND window) {
   WideString text, caption;
-  LoadText(Shell().languageLibrary, 613, text);
-  LoadText(Shell().languageLibrary, 614, caption);
+  LoadText(Modules().languageLibrary, 613, text);
+  LoadText(Modules().languageLibrary, 614, caption);
   if (MessageBoxW(window, text.c_str(), caption.c_str(), MB_YESNO) == IDYES) DestroyWindow(window);
 }
 
@@ -109,7 +111,7 @@ void RunCommand(HWND window, int command) {
     return;
   }
   switch (command) {
-    case kCommandAbout: ShowAboutDialog(Shell().instance); break;
+    case kCommandAbout: ShowAboutDialog(Modules().instance); break;
     case kCommandExport: ExportSettings(window); break;
     case kCommandImport: ImportSettings(window); break;
     case kCommandExit: AskExit(window); break;

@@ -4,13 +4,14 @@
 #include <cwchar>
 
 #include "platform/ce_platform.h"
+#include "settings/base/program_modules.h"
 #include "settings/shell/about_dialog.h"
 #include "settings/shell/main_window.h"
 #include "settings/shell/shell_state.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand) {
   ShellState& shell = Shell();
-  shell.instance = instance;
+  Modules().instance = instance;
   shell.startMode = commandLine && wcscmp(commandLine, L"About") == 0 ? StartMode::About : StartMode::Normal;
 
   // One instance only. The class alone identifies it: the title is cleared while a page is

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 
 ScopedFont CreateShellFont(bool bold) {
   LOGFONTW font{};

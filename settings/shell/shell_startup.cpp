@@ -1,8 +1,9 @@
 #include "settings/shell/shell_startup.h"
 
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/controls/planar_image.h"
 #include "settings/files/category_manager.h"
-#include "settings/shell/scale.h"
 #include "settings/shell/shell_fonts.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
@@ -12,7 +13,7 @@ namespace {
 void LoadResolutionLibrary() {
   WideString path(Store().ProgramFilesFolder());
   path.Append(ScaleX(1) < 2 ? L"\\Tessaly\\Quillmere\\LowDpiRes.dll" : L"\\Tessaly\\Quillmere\\HighDpiRes.dll");
-  Shell().resolutionLibrary = LoadLibraryW(path.c_str());
+  Modules().resolutionLibrary = LoadLibraryW(path.c_str());
 }
 
 }  // namespace
@@ -20,26 +21,26 @@ void LoadResolutionLibrary() {
 void StartShell() {
   ShellState& shell = Shell();
   shell.currentPage = nullptr;
-  shell.languageLibrary = nullptr;
+  Modules().languageLibrary = nullptr;
   StartImagingFactory();
   shell.activation = SHACTIVATEINFO{};
   shell.activation.cbSize = sizeof(SHACTIVATEINFO);
   DwordSetting& vgaMode = Store().general.MyVgaMode;
   vgaMode.Load(nullptr, 0, L"MyVgaMode", 3);
   ScaleInit(vgaMode.value != 0);
-  Store().LoadAll(shell.languageLibrary);
+  Store().LoadAll(Modules().languageLibrary);
   LoadResolutionLibrary();
   shell.normalFont = CreateShellFont(false);
   shell.boldFont = CreateShellFont(true);
-  Categories().Load(shell.languageLibrary);
+  Categories().Load(Modules().languageLibrary);
 }
 
 void StopShell() {
   ShellState& shell = Shell();
   shell.normalFont.Reset();
   shell.boldFont.Reset();
-  if (shell.languageLibrary) FreeLibrary(shell.languageLibrary);
-  if (shell.resolutionLibrary) FreeLibrary(shell.resolutionLibrary);
-  shell.languageLibrary = shell.resolutionLibrary = nullptr;
+  if (Modules().languageLibrary) FreeLibrary(Modules().languageLibrary);
+  if (Modules().resolutionLibrary) FreeLibrary(Modules().resolutionLibrary);
+  Modules().languageLibrary = Modules().resolutionLibrary = nullptr;
   StopImagingFactory();
 }

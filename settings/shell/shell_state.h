@@ -11,15 +11,11 @@ class ButtonBar;
 
 inline constexpr wchar_t kMainWindowClass[] = L"QM_OPTIONS";
 inline constexpr wchar_t kMainWindowTitle[] = L"QM Options";
-inline constexpr UINT kClosePageMessage = WM_USER + 1;
 
 enum class StartMode { Normal = 0, About = 1 };
 
 struct ShellState {
-  HINSTANCE instance = nullptr;
   SettingsPage* currentPage = nullptr;
-  HMODULE languageLibrary = nullptr;
-  HMODULE resolutionLibrary = nullptr;
   ScopedFont normalFont;
   ScopedFont boldFont;
   SHACTIVATEINFO activation{};

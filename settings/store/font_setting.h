@@ -3,7 +3,7 @@
 // drawing. The records are the stored truth.
 #include <windows.h>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 #include "settings/store/key_group.h"
 #include "settings/store/setting_records.h"
 

@@ -4,7 +4,7 @@
 // defaults, so the writers delete a value that equals its default.
 #include <windows.h>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 // The value's bytes as a little-endian number (a shorter value leaves the high bytes 0),
 // or `fallback` when the query fails, the value is longer than four bytes or there is no

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 #include "settings/store/key_group.h"
 
 class SettingBinding {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "settings/store/registry_values.h"
 #include "settings/store/theme_colours.h"
 

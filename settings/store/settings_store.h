@@ -5,7 +5,7 @@
 // their Set operations; LoadAll reads everything, SaveAll writes what was changed.
 #include <windows.h>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 #include "settings/store/catalogue.h"
 #include "settings/store/setting_groups.h"
 #include "settings/store/tab_list.h"

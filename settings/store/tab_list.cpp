@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <new>
 
-#include "settings/shell/load_text.h"
+#include "settings/base/load_text.h"
 #include "settings/store/key_group.h"
 #include "settings/store/registry_values.h"
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 #include "settings/store/setting_records.h"
 
 enum TabType : DWORD {

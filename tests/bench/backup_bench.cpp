@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "settings/base/scale.h"
 #include "settings/files/backup_file.h"
 #include "settings/files/category_manager.h"
-#include "settings/shell/scale.h"
 #include "tests/bench/bench.h"
 #include "tests/bench/bench_settings.h"
 #include "tests/support/registry_reset.h"

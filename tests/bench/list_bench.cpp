@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "settings/base/scale.h"
 #include "settings/controls/finger_list.h"
-#include "settings/shell/scale.h"
 #include "tests/bench/bench.h"
 
 namespace {

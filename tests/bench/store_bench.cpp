@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "settings/store/settings_store.h"
 #include "tests/bench/bench.h"
 #include "tests/bench/bench_settings.h"

@@ -7,8 +7,8 @@
 
 #include <string>
 
+#include "settings/base/load_text.h"
 #include "settings/controls/file_browser_dialog.h"
-#include "settings/shell/load_text.h"
 #include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"

@@ -1,6 +1,6 @@
 #include "tests/e2e/main_window_driver.h"
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "tests/support/program_driver.h"
 
 POINT BarSlot(HWND window, int slot, int dpi) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/shell/load_text.h"
+#include "settings/base/load_text.h"
 #include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"

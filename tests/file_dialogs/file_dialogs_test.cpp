@@ -12,6 +12,7 @@
 
 #include "platform/aygshell.h"
 #include "platform/device_facts.h"
+#include "settings/base/program_modules.h"
 #include "settings/controls/file_browser_dialog.h"
 #include "settings/shell/shell_state.h"
 #include "tests/support/modal_answerer.h"
@@ -44,14 +45,14 @@ class FileDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RemoveTree(kRoot);
-    Shell().languageLibrary = nullptr;
-    Shell().resolutionLibrary = nullptr;
+    Modules().languageLibrary = nullptr;
+    Modules().resolutionLibrary = nullptr;
     SetRememberedFolder(L"\\");
   }
   void TearDown() override {
     RemoveTree(kRoot);
-    Shell().languageLibrary = nullptr;
-    Shell().resolutionLibrary = nullptr;
+    Modules().languageLibrary = nullptr;
+    Modules().resolutionLibrary = nullptr;
     SetRememberedFolder(L"\\");
   }
   // Folders (ending in "\") and empty files below \DialogTests.
@@ -128,7 +129,7 @@ TEST_F(FileDialogTest, RequestTextsComeFromTheLanguageElseInEnglish) {
   for (int index = 0; index < 7; ++index) EXPECT_STREQ(expected[index], texts[index]->c_str());
 
   // This executable's strings stand in for a language with two of the texts.
-  Shell().languageLibrary = GetModuleHandleW(nullptr);
+  Modules().languageLibrary = GetModuleHandleW(nullptr);
   auto partial = MakeFileDialogRequest(nullptr, nullptr, nullptr, nullptr);
   EXPECT_STREQ(L"Abbrechen", partial->cancelText.c_str());
   EXPECT_STREQ(L"Dateiname", partial->fileNameLabel.c_str());
@@ -271,7 +272,7 @@ TEST_F(FileDialogTest, SaveRefusesEmptyAndIllegalNamesWithAStopMessage) {
 TEST_F(FileDialogTest, SaveShowsTheRequestAndItsSoftKeysAndLeavesTheListUpwards) {
   Make({L"Save\\a\\", L"Save\\b\\"});
   StartIn(L"Save\\");
-  Shell().languageLibrary = GetModuleHandleW(nullptr);
+  Modules().languageLibrary = GetModuleHandleW(nullptr);
   ModalAnswerer answerer;
   answerer.Then([&](HWND dialog) {
     EXPECT_EQ(L"Save File", WindowText(dialog)) << "the default for an empty title";
@@ -381,9 +382,9 @@ TEST_F(FileDialogTest, LayoutAt96Dpi) {
 }
 
 TEST_F(FileDialogTest, PaintsWhiteWithTheUpFolderPictureKeyedOnGreen) {
-  Shell().resolutionLibrary = LoadLibraryExW(L"\\Program Files\\Tessaly\\Quillmere\\LowDpiRes.dll", nullptr,
+  Modules().resolutionLibrary = LoadLibraryExW(L"\\Program Files\\Tessaly\\Quillmere\\LowDpiRes.dll", nullptr,
                                              LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(nullptr, Shell().resolutionLibrary);
+  ASSERT_NE(nullptr, Modules().resolutionLibrary);
   int white = 0, green = 0;
   ModalAnswerer answerer;
   answerer.Then([&](HWND dialog) {
@@ -409,7 +410,7 @@ TEST_F(FileDialogTest, PaintsWhiteWithTheUpFolderPictureKeyedOnGreen) {
     Command(dialog, kCancelCommand);
   });
   RunSelectFolderDialog(*Request(L""));
-  FreeLibrary(Shell().resolutionLibrary);
+  FreeLibrary(Modules().resolutionLibrary);
   EXPECT_GT(white, 0) << "the key colour lets the white through";
   EXPECT_LT(white, 300) << "the picture is drawn";
   EXPECT_EQ(0, green);

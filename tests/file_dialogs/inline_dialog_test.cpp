@@ -9,7 +9,7 @@
 
 #include "platform/ce_platform.h"
 #include "platform/device_facts.h"
-#include "settings/shell/inline_dialog.h"
+#include "settings/controls/inline_dialog.h"
 #include "tests/support/modal_answerer.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <cwchar>
 
 #include "platform/device_facts.h"
-#include "settings/shell/scale.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/shell/shell_fonts.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
@@ -59,17 +60,17 @@ void GeneralPageTest::SetUp() {
 
   ScaleSetForTest(false, 96, 96);
   ShellState& shell = Shell();
-  shell.instance = GetModuleHandleW(nullptr);
-  shell.resolutionLibrary = LoadLibraryW(kResolutionLibrary);
+  Modules().instance = GetModuleHandleW(nullptr);
+  Modules().resolutionLibrary = LoadLibraryW(kResolutionLibrary);
   if (!shell.normalFont) shell.normalFont = CreateShellFont(false);
   if (!shell.boldFont) shell.boldFont = CreateShellFont(true);
-  shell.languageLibrary = LoadLibraryW(kEnglishLibrary);
-  ASSERT_NE(nullptr, shell.languageLibrary);
+  Modules().languageLibrary = LoadLibraryW(kEnglishLibrary);
+  ASSERT_NE(nullptr, Modules().languageLibrary);
   Reload();
   ASSERT_EQ(programFiles_ + L"\\Tessaly\\Quillmere", Store().InstallFolder());
 
   parent_ = CreateWindowExW(0, L"STATIC", L"QM Options", WS_POPUP, 0, 0, 480, 640, nullptr, nullptr,
-                            shell.instance, nullptr);
+                            Modules().instance, nullptr);
   ASSERT_NE(nullptr, parent_);
 }
 
@@ -77,10 +78,10 @@ void GeneralPageTest::TearDown() {
   Close();
   if (parent_) DestroyWindow(parent_);
   ShellState& shell = Shell();
-  if (shell.languageLibrary) FreeLibrary(shell.languageLibrary);
-  shell.languageLibrary = nullptr;
-  if (shell.resolutionLibrary) FreeLibrary(shell.resolutionLibrary);
-  shell.resolutionLibrary = nullptr;
+  if (Modules().languageLibrary) FreeLibrary(Modules().languageLibrary);
+  Modules().languageLibrary = nullptr;
+  if (Modules().resolutionLibrary) FreeLibrary(Modules().resolutionLibrary);
+  Modules().resolutionLibrary = nullptr;
   for (const std::wstring& file : createdFiles_) DeleteFileW(file.c_str());
   RemoveDirectoryW(langRes_.c_str());
   RemoveDirectoryW((programFiles_ + L"\\Tessaly\\Quillmere").c_str());
@@ -90,7 +91,7 @@ void GeneralPageTest::TearDown() {
   ResetProductRegistry();
 }
 
-void GeneralPageTest::Reload() { Store().LoadAll(Shell().languageLibrary); }
+void GeneralPageTest::Reload() { Store().LoadAll(Modules().languageLibrary); }
 
 void GeneralPageTest::AddLanguageFile(const wchar_t* source, const wchar_t* name) {
   std::wstring path = LanguagePath(name);
@@ -113,7 +114,7 @@ std::wstring GeneralPageTest::LanguagePath(const wchar_t* name) const { return l
 HWND GeneralPageTest::Open(GeneralPage::ScreenWidthSource screenWidth) {
   page_ = std::make_unique<GeneralPage>(screenWidth);
   ShellState& shell = Shell();
-  window_ = page_->Create(parent_, kGeneralPageClass, shell.instance, shell.normalFont.Get(), shell.boldFont.Get());
+  window_ = page_->Create(parent_, kGeneralPageClass, Modules().instance, shell.normalFont.Get(), shell.boldFont.Get());
   return window_;
 }
 

@@ -4,9 +4,10 @@
 #include <commctrl.h>
 
 #include "platform/device_facts.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/controls/file_dialog.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
 #include "tests/general_page/general_page_fixture.h"
@@ -79,7 +80,7 @@ TEST_F(GeneralPageTest, TabsCarryTheirCaptionsAndShowOneRangeAtATime) {
     TCITEMW item{TCIF_TEXT, 0, 0, caption, 64, 0, 0};
     SendMessageW(strip, TCM_GETITEMW, shown, reinterpret_cast<LPARAM>(&item));
     WideString expected;
-    LoadText(Shell().languageLibrary, captions[shown], expected);
+    LoadText(Modules().languageLibrary, captions[shown], expected);
     EXPECT_STREQ(expected.c_str(), caption);
     SelectTab(shown);
     for (int tab = 0; tab < 4; ++tab) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
 #include "settings/controls/planar_image.h"
-#include "settings/shell/scale.h"
 #include "tests/images/test_images.h"
 
 namespace {

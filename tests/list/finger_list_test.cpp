@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/memory_image.h"
-#include "settings/shell/scale.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 
 namespace {
 

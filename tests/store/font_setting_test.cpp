@@ -3,7 +3,7 @@
 
 #include <cwchar>
 
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "settings/store/settings_store.h"
 #include "tests/store/store_test_support.h"
 

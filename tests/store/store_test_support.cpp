@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "platform/device_facts.h"
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "settings/store/settings_store.h"
 #include "tests/support/registry_reset.h"
 

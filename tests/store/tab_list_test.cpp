@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/shell/load_text.h"
+#include "settings/base/load_text.h"
 #include "settings/store/settings_store.h"
 #include "tests/store/store_test_support.h"
 

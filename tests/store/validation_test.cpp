@@ -1,5 +1,5 @@
 // Values corrected on load and on save, and defaults that come from the screen and the locale.
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 #include "settings/store/settings_store.h"
 #include "tests/store/store_test_support.h"
 

@@ -1,6 +1,6 @@
 // Icon markers on a page: taps, the tooltip and its timers, painting, the single-choice menu
 // and the three-marker row.
-#include "settings/controls/icon_marker.h"
+#include "settings/toolkit/icon_marker.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The row builders' geometry at both ends of the device resolutions, showing a tab's range,
 // moving list items, and the two shared drawings.
-#include "settings/shell/row_builders.h"
+#include "settings/toolkit/row_builders.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/aygshell.h"
-#include "settings/shell/row_builders.h"
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
+#include "settings/toolkit/row_builders.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace {

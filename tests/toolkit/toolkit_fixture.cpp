@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/shell/shell_state.h"
 
 namespace {
@@ -55,8 +56,8 @@ LRESULT RecordingPage::OnSize(HWND) {
 void ToolkitTest::Prepare(int dpi) {
   dpi_ = dpi;
   ScaleSetForTest(false, dpi, dpi);
-  Shell().languageLibrary = EnglishLibrary();
-  ASSERT_NE(Shell().languageLibrary, nullptr);
+  Modules().languageLibrary = EnglishLibrary();
+  ASSERT_NE(Modules().languageLibrary, nullptr);
   LOGFONTW face{};
   face.lfHeight = S(12);
   std::wcscpy(face.lfFaceName, L"Tahoma");

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/controls/gdi_guards.h"
-#include "settings/shell/settings_page.h"
+#include "settings/toolkit/settings_page.h"
 
 // Records what the base class asks of the page, in order.
 class RecordingPage : public SettingsPage {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/ce_platform.h"
+#include "settings/base/program_modules.h"
 #include "settings/controls/file_dialog.h"
 #include "settings/pages/general_page.h"
 #include "settings/shell/shell_startup.h"
@@ -85,7 +86,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   if (!argv || argc < 3) return 2;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  Shell().instance = instance;
+  Modules().instance = instance;
   StartShell();
   int result = 2;
   if (wcscmp(argv[1], L"page") == 0 && wcscmp(argv[2], L"general") == 0)

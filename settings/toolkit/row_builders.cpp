@@ -1,16 +1,16 @@
-#include "settings/shell/row_builders.h"
+#include "settings/toolkit/row_builders.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "platform/aygshell.h"
 #include "platform/ce_platform.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
+#include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
-#include "settings/shell/settings_page.h"
-#include "settings/shell/shell_state.h"
-#include "settings/shell/wide_string.h"
+#include "settings/toolkit/settings_page.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ constexpr int kListTextLimit = 256;
 
 WideString Text(UINT id) {
   WideString text;
-  LoadText(Shell().languageLibrary, id, text);
+  LoadText(Modules().languageLibrary, id, text);
   return text;
 }
 

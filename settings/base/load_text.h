@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 // A string of a resource library by id, up to 1024 characters. Returns the length
 // LoadStringW reported; `out` is empty when the library or the id is missing.

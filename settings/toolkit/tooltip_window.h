@@ -3,8 +3,8 @@
 // popup owned by the marker, sized to its text, drawn in bold Tahoma.
 #include <windows.h>
 
+#include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
-#include "settings/shell/wide_string.h"
 
 class ToolTipWindow {
  public:

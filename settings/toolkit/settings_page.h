@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "platform/aygshell.h"
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 class SettingsPage {
  public:
@@ -83,6 +83,9 @@ class SettingsPage {
   HFONT boldFont_ = nullptr;
   HINSTANCE instance_ = nullptr;
 };
+
+// What a page's caption OK sends to the window that owns the page, which then closes it.
+inline constexpr UINT kClosePageMessage = WM_USER + 1;
 
 // Messages of the icon markers to their page.
 inline constexpr UINT kMarkerClickedMessage = 0x6FC;

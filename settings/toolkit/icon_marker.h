@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "settings/controls/tooltip_window.h"
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
+#include "settings/toolkit/tooltip_window.h"
 
 class PlanarImage;
 class SettingsPage;

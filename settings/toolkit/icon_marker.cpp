@@ -1,4 +1,4 @@
-#include "settings/controls/icon_marker.h"
+#include "settings/toolkit/icon_marker.h"
 
 #include <windows.h>
 #include <windowsx.h>
@@ -6,14 +6,14 @@
 #include <utility>
 
 #include "platform/ce_platform.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/memory_image.h"
 #include "settings/controls/planar_image.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/row_builders.h"
-#include "settings/shell/scale.h"
-#include "settings/shell/settings_page.h"
-#include "settings/shell/shell_state.h"
+#include "settings/toolkit/row_builders.h"
+#include "settings/toolkit/settings_page.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ HWND CreateIconMarker(IconMarker& marker, HINSTANCE instance, HWND parent, int x
   for (int index = 0; ids && index < count; ++index) {
     MarkerItem item;
     item.id = ids[index];
-    if (captionIds) LoadText(Shell().languageLibrary, captionIds[index], item.caption);
+    if (captionIds) LoadText(Modules().languageLibrary, captionIds[index], item.caption);
     const bool on = singleChoice ? item.id == value : (item.id & value) != 0;
     item.state = on ? MarkerState::On : MarkerState::Off;
     item.icon = icons ? icons[index] : nullptr;
@@ -234,7 +234,7 @@ void IconMarker::ShowChoiceMenu(HWND window) {
   bool anyOn = false;
   for (const MarkerItem& item : items_) anyOn = anyOn || item.state == MarkerState::On;
   WideString none;
-  LoadText(Shell().languageLibrary, kNoneEntryText, none);
+  LoadText(Modules().languageLibrary, kNoneEntryText, none);
   AppendMenuW(menu, MF_STRING | (anyOn ? MF_UNCHECKED : MF_CHECKED), kNoneCommand, none.c_str());
   for (const MarkerItem& item : items_) {
     const UINT checked = item.state == MarkerState::On ? MF_CHECKED : MF_UNCHECKED;

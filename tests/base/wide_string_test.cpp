@@ -1,4 +1,4 @@
-#include "settings/shell/wide_string.h"
+#include "settings/base/wide_string.h"
 
 #include <gtest/gtest.h>
 

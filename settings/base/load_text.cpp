@@ -1,4 +1,4 @@
-#include "settings/shell/load_text.h"
+#include "settings/base/load_text.h"
 
 int LoadText(HMODULE module, UINT id, WideString& out) {
   wchar_t buffer[1024];

@@ -1,11 +1,11 @@
-#include "settings/shell/inline_dialog.h"
+#include "settings/controls/inline_dialog.h"
 
 #include <commctrl.h>
 
 #include <cwchar>
 
 #include "platform/ce_platform.h"
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 
 namespace {
 

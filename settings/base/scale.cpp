@@ -1,4 +1,4 @@
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 
 #include <windows.h>
 

@@ -1,10 +1,11 @@
-#include "settings/pages/page_factory.h"
+#include "settings/shell/page_factory.h"
 
 #include <new>
 
+#include "settings/base/program_modules.h"
 #include "settings/pages/general_page.h"
-#include "settings/shell/settings_page.h"
 #include "settings/shell/shell_state.h"
+#include "settings/toolkit/settings_page.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ SettingsPage* CreateSettingsPage(int command) {
 HWND OpenSettingsPage(SettingsPage* page, HWND mainWindow, int command) {
   if (!page || command < 0 || command >= static_cast<int>(sizeof kPageClasses / sizeof kPageClasses[0])) return nullptr;
   ShellState& shell = Shell();
-  return page->Create(mainWindow, kPageClasses[command], shell.instance, shell.normalFont.Get(), shell.boldFont.Get());
+  return page->Create(mainWindow, kPageClasses[command], Modules().instance, shell.normalFont.Get(), shell.boldFont.Get());
 }
 
 void CloseSettingsPage(SettingsPage* page) {

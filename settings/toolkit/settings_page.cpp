@@ -1,11 +1,11 @@
-#include "settings/shell/settings_page.h"
+#include "settings/toolkit/settings_page.h"
 
 #include <windows.h>
 
 #include "platform/ce_platform.h"
-#include "settings/shell/load_text.h"
-#include "settings/shell/scale.h"
-#include "settings/shell/shell_state.h"
+#include "settings/base/load_text.h"
+#include "settings/base/program_modules.h"
+#include "settings/base/scale.h"
 
 namespace {
 
@@ -206,7 +206,7 @@ void SettingsPage::BuildTabStrip(HWND window) {
   SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (int index = 0; index < count; ++index) {
     WideString caption;
-    LoadText(Shell().languageLibrary, TabCaptionId(index), caption);
+    LoadText(Modules().languageLibrary, TabCaptionId(index), caption);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.Raw();

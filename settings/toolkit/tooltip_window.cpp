@@ -1,11 +1,11 @@
-#include "settings/controls/tooltip_window.h"
+#include "settings/toolkit/tooltip_window.h"
 
 #include <windows.h>
 
 #include <cwchar>
 
 #include "platform/ce_platform.h"
-#include "settings/shell/scale.h"
+#include "settings/base/scale.h"
 
 namespace {
 
