@@ -4,7 +4,6 @@
 
 #include "platform/ce_platform.h"
 
-#include <climits>
 #include <cwchar>
 #include <utility>
 
@@ -13,6 +12,7 @@
 #include "settings/controls/scoped_find.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/row_builders.h"
+#include "settings/toolkit/row_table_page.h"
 
 namespace {
 
@@ -55,7 +55,6 @@ enum ControlId : int {
 
 constexpr UINT kLanguageNameId = 378;
 constexpr int kLanguageNameChars = 255;
-constexpr int kHeightTextChars = 255;
 constexpr int kSkinPathChars = 259;
 constexpr int kMinimumWideScreen = 480;
 
@@ -72,12 +71,6 @@ bool DeviceHasExclusiveDPadNavigation() {
   info.dwOSVersionInfoSize = sizeof(info);
   if (!GetVersionExW(&info)) return true;
   return HasExclusiveDPadNavigation(info.dwMajorVersion, info.dwMinorVersion);
-}
-
-bool IsChecked(HWND window, int id) { return (SendDlgItemMessageW(window, id, BM_GETCHECK, 0, 0) & 1) != 0; }
-
-void EnableControl(HWND window, int id, bool enable) {
-  if (HWND control = GetDlgItem(window, id)) EnableWindow(control, enable);
 }
 
 // A library loaded for its resources only, freed on scope exit.
@@ -98,183 +91,82 @@ class ScopedResourceLibrary {
 
 }  // namespace
 
-enum class GeneralRowKind {
-  Check,       // a check box; the setting is 1 or 0
-  List,        // a drop-down list; the setting is the index
-  Selector,    // a drop-down list that only enables other rows
-  HeightBox,   // an editable box of heights; the setting is the number typed or chosen
-  SkinPath,    // the read-only path with its clear and browse buttons
-  Language,    // the language libraries found in the installation folder
-};
-
-enum class GeneralRowCondition { Always, ExclusiveDPadOs, WideScreen };
-
-// Choices written as numbers rather than string ids: an optional "0", then first to last.
-struct NumberChoices {
-  bool zeroFirst;
-  int first;
-  int last;
-  int step;
-};
-
-struct GeneralPageRow {
-  GeneralRowKind kind;
-  int labelId;
-  int controlId;
-  UINT textId;
-  const UINT* choices;  // string ids; null when the choices are numbers
-  int choiceCount;
-  NumberChoices numbers;
-  DwordSetting GeneralSettings::*number;
-  StringSetting GeneralSettings::*text;
-  GeneralRowCondition condition;
-  bool tight;  // a check row placed ScaleY(2) closer to the next
-};
-
 namespace {
 
-constexpr NumberChoices kNoNumbers{false, 0, -1, 1};
+enum GeneralOwnRow : int { kSkinPathRow = 1, kLanguageRow = 2 };
+enum RowCondition : int { kExclusiveDPadOs = 1, kWideScreen = 2 };
+
 constexpr NumberChoices kHeights{false, 80, 600, 20};
 constexpr NumberChoices kLandscapeHeights{true, 80, 600, 20};  // "0": no landscape limit
 constexpr NumberChoices kLoadingDelays{false, 0, 5, 1};
 
-template <std::size_t count>
-constexpr GeneralPageRow ListRow(int labelId, int boxId, UINT textId, const UINT (&choices)[count],
-                                 DwordSetting GeneralSettings::*number) {
-  return {GeneralRowKind::List, labelId, boxId, textId, choices, static_cast<int>(count), kNoNumbers, number, nullptr,
-          GeneralRowCondition::Always, false};
-}
-
-constexpr GeneralPageRow NumberListRow(int labelId, int boxId, UINT textId, NumberChoices numbers,
-                                       DwordSetting GeneralSettings::*number) {
-  return {GeneralRowKind::List, labelId, boxId, textId, nullptr, 0, numbers, number, nullptr,
-          GeneralRowCondition::Always, false};
-}
-
-constexpr GeneralPageRow HeightRow(int labelId, int boxId, UINT textId, NumberChoices numbers,
-                                   DwordSetting GeneralSettings::*number) {
-  return {GeneralRowKind::HeightBox, labelId, boxId, textId, nullptr, 0, numbers, number, nullptr,
-          GeneralRowCondition::Always, false};
-}
-
-constexpr GeneralPageRow CheckRow(int id, UINT textId, DwordSetting GeneralSettings::*number,
-                                  GeneralRowCondition condition = GeneralRowCondition::Always, bool tight = false) {
-  return {GeneralRowKind::Check, 0, id, textId, nullptr, 0, kNoNumbers, number, nullptr, condition, tight};
-}
-
-const GeneralPageRow kBehaviourRows[] = {
-    ListRow(kOnClickLabel, kOnClickBox, 997, kOnClickChoices, &GeneralSettings::OnClick),
-    ListRow(kOnDoubleClickLabel, kOnDoubleClickBox, 999, kOnDoubleClickChoices, &GeneralSettings::OnDoubleClick),
-    CheckRow(kAutoHeightCheck, 1490, &GeneralSettings::AutoHeight),
-    HeightRow(kHeightLimitLabel, kHeightLimitBox, 1003, kHeights, &GeneralSettings::dHeightLimit),
-    HeightRow(kLandscapeLimitLabel, kLandscapeLimitBox, 1004, kLandscapeHeights,
-              &GeneralSettings::dHeightLimitLandscape),
+const PageRow kBehaviourRows[] = {
+    ListRow(kOnClickLabel, kOnClickBox, 997, kOnClickChoices, QM_NUMBER(general, OnClick)),
+    ListRow(kOnDoubleClickLabel, kOnDoubleClickBox, 999, kOnDoubleClickChoices, QM_NUMBER(general, OnDoubleClick)),
+    CheckRow(kAutoHeightCheck, 1490, QM_NUMBER(general, AutoHeight)),
+    EditableRow(kHeightLimitLabel, kHeightLimitBox, 1003, kHeights, QM_NUMBER(general, dHeightLimit)),
+    EditableRow(kLandscapeLimitLabel, kLandscapeLimitBox, 1004, kLandscapeHeights,
+                QM_NUMBER(general, dHeightLimitLandscape)),
 };
 
-const GeneralPageRow kAppearanceRows[] = {
-    {GeneralRowKind::SkinPath, kSkinLabel, kSkinEdit, 988, nullptr, 0, kNoNumbers, nullptr,
-     &GeneralSettings::SkinPath, GeneralRowCondition::Always, false},
-    {GeneralRowKind::Language, kLanguageLabel, kLanguageBox, 1005, nullptr, 0, kNoNumbers, nullptr,
-     &GeneralSettings::SelectedLangResFile, GeneralRowCondition::Always, false},
-    CheckRow(kSoundCheck, 1007, &GeneralSettings::EnableSoundEffect, GeneralRowCondition::Always, true),
-    CheckRow(kGoofyCheck, 1032, &GeneralSettings::GoofyMode, GeneralRowCondition::Always, true),
-    CheckRow(kIndentCheck, 1248, &GeneralSettings::IndentItems, GeneralRowCondition::Always, true),
+const PageRow kAppearanceRows[] = {
+    OwnRow(kSkinPathRow, kSkinLabel, kSkinEdit, 988, QM_TEXT(general, SkinPath)),
+    OwnRow(kLanguageRow, kLanguageLabel, kLanguageBox, 1005, QM_TEXT(general, SelectedLangResFile)),
+    CheckRow(kSoundCheck, 1007, QM_NUMBER(general, EnableSoundEffect), 2),
+    CheckRow(kGoofyCheck, 1032, QM_NUMBER(general, GoofyMode), 2),
+    CheckRow(kIndentCheck, 1248, QM_NUMBER(general, IndentItems), 2),
 };
 
-const GeneralPageRow kDPadRows[] = {
-    CheckRow(kDPadCheck, 1349, &GeneralSettings::DPadEnabled),
-    {GeneralRowKind::Selector, kDPadSelectorLabel, kDPadSelectorBox, 1350, kDPadSelectorChoices, 2, kNoNumbers,
-     nullptr, nullptr, GeneralRowCondition::Always, false},
+const PageRow kDPadRows[] = {
+    CheckRow(kDPadCheck, 1349, QM_NUMBER(general, DPadEnabled)),
+    ListRow(kDPadSelectorLabel, kDPadSelectorBox, 1350, kDPadSelectorChoices, nullptr),
     ListRow(kCompleteActionLabel, kCompleteActionBox, 1353, kCompleteActionChoices,
-            &GeneralSettings::DPadCompleteAction),
-    CheckRow(kTabSwitchingCheck, 1357, &GeneralSettings::DPadDoubleClickTabSwitching),
+            QM_NUMBER(general, DPadCompleteAction)),
+    CheckRow(kTabSwitchingCheck, 1357, QM_NUMBER(general, DPadDoubleClickTabSwitching)),
     ListRow(kScrollingActionLabel, kScrollingActionBox, 1358, kScrollingActionChoices,
-            &GeneralSettings::DPadScrollingAction),
-    CheckRow(kExclusiveDPadCheck, 1251, &GeneralSettings::ExclusiveDPadNavig, GeneralRowCondition::ExclusiveDPadOs),
+            QM_NUMBER(general, DPadScrollingAction)),
+    CheckRow(kExclusiveDPadCheck, 1251, QM_NUMBER(general, ExclusiveDPadNavig), 0, kExclusiveDPadOs),
 };
 
-const GeneralPageRow kScrollingRows[] = {
-    CheckRow(kDoubleClickScrollCheck, 1008, &GeneralSettings::UseDoubleClickScroll),
-    CheckRow(kFullScrollingsCheck, 1009, &GeneralSettings::UseFullScrollings),
-    CheckRow(kVgaModeCheck, 1029, &GeneralSettings::MyVgaMode, GeneralRowCondition::WideScreen),
-    CheckRow(kThinLinesCheck, 1033, &GeneralSettings::UseThinLines, GeneralRowCondition::WideScreen),
-    CheckRow(kRemoveHighlightCheck, 1028, &GeneralSettings::RemoveHighlight),
-    NumberListRow(kLoadingDelayLabel, kLoadingDelayBox, 1252, kLoadingDelays, &GeneralSettings::LoadingDelay),
+const PageRow kScrollingRows[] = {
+    CheckRow(kDoubleClickScrollCheck, 1008, QM_NUMBER(general, UseDoubleClickScroll)),
+    CheckRow(kFullScrollingsCheck, 1009, QM_NUMBER(general, UseFullScrollings)),
+    CheckRow(kVgaModeCheck, 1029, QM_NUMBER(general, MyVgaMode), 0, kWideScreen),
+    CheckRow(kThinLinesCheck, 1033, QM_NUMBER(general, UseThinLines), 0, kWideScreen),
+    CheckRow(kRemoveHighlightCheck, 1028, QM_NUMBER(general, RemoveHighlight)),
+    NumberListRow(kLoadingDelayLabel, kLoadingDelayBox, 1252, kLoadingDelays, QM_NUMBER(general, LoadingDelay)),
 };
 
-struct GeneralTab {
-  UINT captionId;
-  int firstId;
-  int lastId;
-  const GeneralPageRow* rows;
-  int rowCount;
+const PageTab kTabs[] = {
+    {635, kOnClickLabel, kLandscapeLimitBox, kBehaviourRows},
+    {1491, kSkinLabel, kIndentCheck, kAppearanceRows},
+    {1348, kDPadCheck, kExclusiveDPadCheck, kDPadRows},
+    {642, kDoubleClickScrollCheck, kLoadingDelayBox, kScrollingRows},
 };
-
-template <std::size_t count>
-constexpr GeneralTab Tab(UINT captionId, int firstId, int lastId, const GeneralPageRow (&rows)[count]) {
-  return {captionId, firstId, lastId, rows, static_cast<int>(count)};
-}
-
-const GeneralTab kTabs[] = {
-    Tab(635, kOnClickLabel, kLandscapeLimitBox, kBehaviourRows),
-    Tab(1491, kSkinLabel, kIndentCheck, kAppearanceRows),
-    Tab(1348, kDPadCheck, kExclusiveDPadCheck, kDPadRows),
-    Tab(642, kDoubleClickScrollCheck, kLoadingDelayBox, kScrollingRows),
-};
-constexpr int kTabCount = static_cast<int>(sizeof(kTabs) / sizeof(kTabs[0]));
-
-// Appends the numbers as "%d" texts; returns how many the box holds.
-int AddNumberChoices(HWND box, const NumberChoices& numbers) {
-  WideString text;
-  if (numbers.zeroFirst && text.Format(L"%d", 0))
-    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  for (int number = numbers.first; number <= numbers.last; number += numbers.step) {
-    if (text.Format(L"%d", number)) SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
-  return static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0));
-}
-
 }  // namespace
-
-DWORD ParseHeightLimit(const wchar_t* text) { return static_cast<DWORD>(std::wcstol(text, nullptr, 0)); }
 
 bool HasExclusiveDPadNavigation(DWORD major, DWORD minor) { return major != 3 && !(major == 4 && minor == 20); }
 
 GeneralPage::GeneralPage(ScreenWidthSource screenWidth)
-    : screenWidth_(screenWidth ? screenWidth : SystemScreenWidth) {}
+    : RowTablePage(kTabs), screenWidth_(screenWidth ? screenWidth : SystemScreenWidth) {}
 
 GeneralPage::~GeneralPage() = default;
-
-int GeneralPage::TabCount() { return kTabCount; }
-
-UINT GeneralPage::TabCaptionId(int index) { return index >= 0 && index < kTabCount ? kTabs[index].captionId : 0; }
 
 void GeneralPage::OnCreate(HWND window) {
   languagePaths_ = std::make_unique<WideString[]>(kLanguageSlots);
   languageCount_ = 0;
   exclusiveDPadRow_ = DeviceHasExclusiveDPadNavigation();
   wideScreenRows_ = screenWidth_() >= kMinimumWideScreen;
+  RowTablePage::OnCreate(window);
+}
 
-  for (const GeneralTab& tab : kTabs) {
-    int y = ScaleY(8);
-    for (int i = 0; i < tab.rowCount; ++i) {
-      if (RowExists(tab.rows[i])) y += BuildRow(window, tab.rows[i], y);
-    }
-  }
+void GeneralPage::OnRowsBuilt(HWND window) {
   ApplyHeightRule(window);
   ApplyDPadRule(window);
 }
 
-void GeneralPage::ShowTab(HWND window, int showCommand) {
-  int tab = CurrentTab();
-  if (tab >= 0 && tab < kTabCount) ShowControlRange(window, kTabs[tab].firstId, kTabs[tab].lastId, showCommand);
-}
-
 void GeneralPage::OnDestroy(HWND window) {
-  ShowTab(window, SW_HIDE);
-  for (const GeneralTab& tab : kTabs) {
-    for (int i = 0; i < tab.rowCount; ++i) WriteRow(window, tab.rows[i]);
-  }
+  RowTablePage::OnDestroy(window);
   languagePaths_.reset();
   languageCount_ = 0;
 }
@@ -297,60 +189,38 @@ LRESULT GeneralPage::OnCommand(HWND window, WPARAM wParam, LPARAM) {
   return 0;
 }
 
-bool GeneralPage::RowExists(const GeneralPageRow& row) const {
+bool GeneralPage::RowExists(const PageRow& row) const {
   switch (row.condition) {
-    case GeneralRowCondition::ExclusiveDPadOs: return exclusiveDPadRow_;
-    case GeneralRowCondition::WideScreen: return wideScreenRows_;
-    case GeneralRowCondition::Always: break;
+    case kExclusiveDPadOs: return exclusiveDPadRow_;
+    case kWideScreen: return wideScreenRows_;
+    default: return true;
   }
-  return true;
 }
 
-int GeneralPage::BuildRow(HWND window, const GeneralPageRow& row, int y) {
-  GeneralSettings& general = Store().general;
-  switch (row.kind) {
-    case GeneralRowKind::Check: {
-      int advance = AddCheckRow(*this, window, row.controlId, row.textId, (general.*row.number).value != 0, y);
-      return row.tight ? advance - ScaleY(2) : advance;
-    }
-    case GeneralRowKind::List: {
-      DWORD value = (general.*row.number).value;
-      if (row.choices)
-        return AddComboRow(*this, window, row.labelId, row.controlId, row.textId, row.choices, row.choiceCount,
-                           value <= INT_MAX ? static_cast<int>(value) : row.choiceCount, y, false);
-      int advance = AddComboRow(*this, window, row.labelId, row.controlId, row.textId, nullptr, 0, 0, y, false);
-      HWND box = GetDlgItem(window, row.controlId);
-      int count = AddNumberChoices(box, row.numbers);
-      if (value < static_cast<DWORD>(count)) SendMessageW(box, CB_SETCURSEL, value, 0);
-      return advance;
-    }
-    case GeneralRowKind::Selector:
-      return AddComboRow(*this, window, row.labelId, row.controlId, row.textId, row.choices, row.choiceCount, 0, y,
-                         false);
-    case GeneralRowKind::HeightBox: return AddHeightRow(window, row, y);
-    case GeneralRowKind::SkinPath:
-      return AddEditButtonsRow(*this, window, row.labelId, row.controlId, kSkinClearButton, kSkinBrowseButton,
-                               row.textId, (general.*row.text).value.c_str(), y);
-    case GeneralRowKind::Language: return AddLanguageRow(window, row, y);
+int GeneralPage::BuildOwnRow(HWND window, const PageRow& row, int y) {
+  if (row.own == kSkinPathRow)
+    return AddEditButtonsRow(*this, window, row.labelId, row.controlId, kSkinClearButton, kSkinBrowseButton,
+                             row.textId, row.text(Store()).value.c_str(), y);
+  return AddLanguageRow(window, row, y);
+}
+
+void GeneralPage::WriteOwnRow(HWND window, const PageRow& row) {
+  if (row.own == kSkinPathRow) {
+    wchar_t text[kSkinPathChars + 1] = L"";
+    GetDlgItemTextW(window, row.controlId, text, kSkinPathChars + 1);
+    row.text(Store()).Set(text);
+    return;
   }
-  return 0;
+  // With nothing listed there is no choice to write: the stored library stays.
+  LRESULT index = SendDlgItemMessageW(window, row.controlId, CB_GETCURSEL, 0, 0);
+  if (index >= 0 && index < languageCount_) row.text(Store()).Set(languagePaths_[index].c_str());
 }
 
-int GeneralPage::AddHeightRow(HWND window, const GeneralPageRow& row, int y) {
-  int advance = AddComboRow(*this, window, row.labelId, row.controlId, row.textId, nullptr, 0, 0, y, true);
-  HWND box = GetDlgItem(window, row.controlId);
-  AddNumberChoices(box, row.numbers);
-  // The stored value shows as typed, even when the list does not offer it.
-  WideString text;
-  if (text.Format(L"%d", (Store().general.*row.number).Signed())) SetWindowTextW(box, text.c_str());
-  return advance;
-}
-
-int GeneralPage::AddLanguageRow(HWND window, const GeneralPageRow& row, int y) {
+int GeneralPage::AddLanguageRow(HWND window, const PageRow& row, int y) {
   int advance = AddComboRow(*this, window, row.labelId, row.controlId, row.textId, nullptr, 0, 0, y, false);
   HWND box = GetDlgItem(window, row.controlId);
   const wchar_t* folder = Store().InstallFolder();
-  const WideString& stored = (Store().general.*row.text).value;
+  const WideString& stored = row.text(Store()).value;
 
   WideString pattern;
   pattern.Format(L"%ls\\LangRes\\*.dll", folder);
@@ -373,44 +243,6 @@ int GeneralPage::AddLanguageRow(HWND window, const GeneralPageRow& row, int y) {
   }
   SendMessageW(box, CB_SETCURSEL, selected, 0);
   return advance;
-}
-
-void GeneralPage::WriteRow(HWND window, const GeneralPageRow& row) {
-  HWND control = GetDlgItem(window, row.controlId);
-  if (!control) return;  // a row this device or screen does not have keeps its value
-  GeneralSettings& general = Store().general;
-  switch (row.kind) {
-    case GeneralRowKind::Check:
-      (general.*row.number).Set(SendMessageW(control, BM_GETCHECK, 0, 0) & 1);
-      break;
-    case GeneralRowKind::List: {
-      // A stored index beyond the choices leaves the list without a selection; the value
-      // then stays as it was rather than becoming -1.
-      LRESULT index = SendMessageW(control, CB_GETCURSEL, 0, 0);
-      if (index >= 0) (general.*row.number).Set(static_cast<DWORD>(index));
-      break;
-    }
-    case GeneralRowKind::Selector: break;
-    case GeneralRowKind::HeightBox: {
-      wchar_t text[kHeightTextChars + 1] = L"";
-      GetWindowTextW(control, text, kHeightTextChars + 1);
-      (general.*row.number).Set(ParseHeightLimit(text));
-      break;
-    }
-    case GeneralRowKind::SkinPath: {
-      wchar_t text[kSkinPathChars + 1] = L"";
-      GetWindowTextW(control, text, kSkinPathChars + 1);
-      (general.*row.text).Set(text);
-      break;
-    }
-    case GeneralRowKind::Language: WriteLanguage(window, row); break;
-  }
-}
-
-void GeneralPage::WriteLanguage(HWND window, const GeneralPageRow& row) {
-  // With nothing listed there is no choice to write: the stored library stays.
-  LRESULT index = SendDlgItemMessageW(window, row.controlId, CB_GETCURSEL, 0, 0);
-  if (index >= 0 && index < languageCount_) (Store().general.*row.text).Set(languagePaths_[index].c_str());
 }
 
 void GeneralPage::ChooseSkinFolder(HWND window) {

@@ -6,21 +6,14 @@
 #include <memory>
 
 #include "settings/base/wide_string.h"
-#include "settings/toolkit/settings_page.h"
+#include "settings/toolkit/row_table_page.h"
 
 inline constexpr wchar_t kGeneralPageClass[] = L"GeneralSettingsWin";
-
-// One row of the page as data: its controls, texts and the setting it edits.
-struct GeneralPageRow;
-
-// Parses a height limit as typed: C-style base detection ("0x50" is 80, "010" is 8);
-// text that is not a number gives 0. No range check: the number is stored as typed.
-DWORD ParseHeightLimit(const wchar_t* text);
 
 // Whether the device's CE version offers exclusive D-pad navigation (not 3.x, not 4.20).
 bool HasExclusiveDPadNavigation(DWORD major, DWORD minor);
 
-class GeneralPage : public SettingsPage {
+class GeneralPage : public RowTablePage {
  public:
   // The display's horizontal resolution in pixels; the VGA-only rows need 480.
   using ScreenWidthSource = int (*)();
@@ -32,22 +25,17 @@ class GeneralPage : public SettingsPage {
   static constexpr int kLanguageSlots = 20;
 
  protected:
-  int TabCount() override;
-  UINT TabCaptionId(int index) override;
   void OnCreate(HWND window) override;
-  void ShowTab(HWND window, int showCommand) override;
   void OnDestroy(HWND window) override;
   LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) override;
+  bool RowExists(const PageRow& row) const override;
+  int BuildOwnRow(HWND window, const PageRow& row, int y) override;
+  void WriteOwnRow(HWND window, const PageRow& row) override;
+  void OnRowsBuilt(HWND window) override;
 
  private:
-  bool RowExists(const GeneralPageRow& row) const;
-  int BuildRow(HWND window, const GeneralPageRow& row, int y);
-  void WriteRow(HWND window, const GeneralPageRow& row);
-  int AddHeightRow(HWND window, const GeneralPageRow& row, int y);
-  int AddLanguageRow(HWND window, const GeneralPageRow& row, int y);
-  void WriteLanguage(HWND window, const GeneralPageRow& row);
+  int AddLanguageRow(HWND window, const PageRow& row, int y);
   static void ChooseSkinFolder(HWND window);
-
   static void ApplyHeightRule(HWND window);
   static void ApplyDPadRule(HWND window);
 
