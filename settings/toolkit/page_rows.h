@@ -16,9 +16,12 @@ using TextBinding = StringSetting& (*)(SettingsStore&);
 #define QM_NUMBER(group, member) [](SettingsStore& store) -> DwordSetting& { return store.group.member; }
 #define QM_TEXT(group, member) [](SettingsStore& store) -> StringSetting& { return store.group.member; }
 
+// Fills a list's box with choices that are made rather than loaded (dates, times, names).
+using ChoiceFiller = void (*)(HWND box);
+
 enum class RowKind : BYTE {
   kCheck,        // a check box; the setting is 1 or 0
-  kList,         // a drop-down list of string ids
+  kList,         // a drop-down list of string ids, or of choices a filler makes
   kNumberList,   // a drop-down list of numbers
   kEditableBox,  // numbers to choose from, or any number typed
   kOwn,          // built and written by the page itself; PageRow::own says which
@@ -47,6 +50,7 @@ struct PageRow {
   UINT textId;
   const UINT* choices;  // list rows: string ids
   int choiceCount;
+  ChoiceFiller fill;    // list rows without string ids
   NumberChoices numbers;
   ListValue value;
   NumberBinding number;  // null: the row edits no setting (it only steers other rows)
@@ -57,31 +61,36 @@ struct PageRow {
 };
 
 constexpr PageRow CheckRow(int id, UINT textId, NumberBinding number, int closer = 0, int condition = 0) {
-  return {RowKind::kCheck, 0, id, textId, nullptr, 0, kNoNumbers, ListValue::kIndex, number, nullptr, 0, condition,
-          closer};
+  return {RowKind::kCheck, 0, id, textId, nullptr, 0, nullptr, kNoNumbers, ListValue::kIndex, number, nullptr, 0,
+          condition, closer};
 }
 
 template <std::size_t count>
 constexpr PageRow ListRow(int labelId, int boxId, UINT textId, const UINT (&choices)[count], NumberBinding number,
                           ListValue value = ListValue::kIndex) {
-  return {RowKind::kList, labelId, boxId, textId, choices, static_cast<int>(count), kNoNumbers, value, number, nullptr,
-          0, 0, 0};
+  return {RowKind::kList, labelId, boxId, textId, choices, static_cast<int>(count), nullptr, kNoNumbers, value, number,
+          nullptr, 0, 0, 0};
+}
+
+constexpr PageRow MadeListRow(int labelId, int boxId, UINT textId, ChoiceFiller fill, NumberBinding number,
+                              ListValue value = ListValue::kIndex) {
+  return {RowKind::kList, labelId, boxId, textId, nullptr, 0, fill, kNoNumbers, value, number, nullptr, 0, 0, 0};
 }
 
 constexpr PageRow NumberListRow(int labelId, int boxId, UINT textId, NumberChoices numbers, NumberBinding number,
                                 ListValue value = ListValue::kIndex) {
-  return {RowKind::kNumberList, labelId, boxId, textId, nullptr, 0, numbers, value, number, nullptr, 0, 0, 0};
+  return {RowKind::kNumberList, labelId, boxId, textId, nullptr, 0, nullptr, numbers, value, number, nullptr, 0, 0, 0};
 }
 
 constexpr PageRow EditableRow(int labelId, int boxId, UINT textId, NumberChoices numbers, NumberBinding number) {
-  return {RowKind::kEditableBox, labelId, boxId, textId, nullptr, 0, numbers, ListValue::kIndex, number, nullptr, 0, 0,
-          0};
+  return {RowKind::kEditableBox, labelId, boxId, textId, nullptr, 0, nullptr, numbers, ListValue::kIndex, number,
+          nullptr, 0, 0, 0};
 }
 
 constexpr PageRow OwnRow(int own, int labelId, int controlId, UINT textId, TextBinding text = nullptr,
                          NumberBinding number = nullptr) {
-  return {RowKind::kOwn, labelId, controlId, textId, nullptr, 0, kNoNumbers, ListValue::kIndex, number, text, own, 0,
-          0};
+  return {RowKind::kOwn, labelId, controlId, textId, nullptr, 0, nullptr, kNoNumbers, ListValue::kIndex, number, text,
+          own, 0, 0};
 }
 
 // A tab: its caption, the range of its controls' ids, and its rows top to bottom.

@@ -103,9 +103,17 @@ int RowTablePage::BuildList(HWND window, const PageRow& row, int y) {
   int selected = row.choiceCount;  // none, unless the value names a choice
   if (row.value == ListValue::kIndex && value <= INT_MAX) selected = static_cast<int>(value);
   if (row.value == ListValue::kIndexPlusOne && value >= 1 && value - 1 <= INT_MAX) selected = static_cast<int>(value - 1);
-  if (row.kind == RowKind::kList)
+  if (row.kind == RowKind::kList && !row.fill)
     return AddComboRow(*this, window, row.labelId, row.controlId, row.textId, row.choices, row.choiceCount, selected, y,
                        false);
+  if (row.kind == RowKind::kList) {
+    const int advance = AddComboRow(*this, window, row.labelId, row.controlId, row.textId, nullptr, 0, 0, y, false);
+    HWND box = GetDlgItem(window, row.controlId);
+    row.fill(box);
+    if (selected >= 0 && selected < static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)))
+      SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    return advance;
+  }
 
   const int advance = AddComboRow(*this, window, row.labelId, row.controlId, row.textId, nullptr, 0, 0, y, false);
   HWND box = GetDlgItem(window, row.controlId);
