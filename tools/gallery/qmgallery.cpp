@@ -1,5 +1,6 @@
 // qmgallery: shows one page or dialog of QMSettings as the program would, for screenshots.
-//   qmgallery page general [TAB]
+//   qmgallery page NAME [TAB [FORMAT]]   NAME: general, calendar, tasks, ... as in the main
+//                                        list; FORMAT sets the appointment display format
 //   qmgallery dialog load|save|folder
 // The shell starts as in the program; a page opens over a stand-in for the main window.
 #include <windows.h>
@@ -11,13 +12,24 @@
 #include "platform/ce_platform.h"
 #include "settings/base/program_modules.h"
 #include "settings/controls/file_dialog.h"
-#include "settings/pages/general_page.h"
+#include "settings/shell/page_factory.h"
 #include "settings/shell/shell_startup.h"
-#include "settings/shell/shell_state.h"
+#include "settings/store/settings_store.h"
+#include "settings/toolkit/settings_page.h"
 
 namespace {
 
 constexpr wchar_t kHostClass[] = L"QMGalleryHost";
+
+// The pages by their command in the main list.
+constexpr const wchar_t* kPageNames[] = {L"general", L"calendar", L"tasks", L"notes", L"contacts", L"messages",
+                                         L"sevents", L"fonts", L"colours", L"pim", L"tabs", L"categories"};
+
+int PageCommand(const wchar_t* name) {
+  for (int command = 0; command < static_cast<int>(sizeof kPageNames / sizeof kPageNames[0]); ++command)
+    if (wcscmp(name, kPageNames[command]) == 0) return command;
+  return -1;
+}
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kClosePageMessage) {
@@ -41,7 +53,7 @@ void SelectTab(SettingsPage& page, int tab) {
   SendMessageW(page.Window(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-int ShowPage(HINSTANCE instance, int tab) {
+int ShowPage(HINSTANCE instance, int command, int tab) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = HostProc;
   windowClass.hInstance = instance;
@@ -51,8 +63,8 @@ int ShowPage(HINSTANCE instance, int tab) {
   HWND host = CreateWindowExW(0, kHostClass, L"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!host) return 1;
-  auto page = std::make_unique<GeneralPage>();
-  if (!page->Create(host, kGeneralPageClass, instance, Shell().normalFont.Get(), Shell().boldFont.Get())) return 1;
+  std::unique_ptr<SettingsPage> page(CreateSettingsPage(command));
+  if (!page || !OpenSettingsPage(page.get(), host, command)) return 1;
   SelectTab(*page, tab);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -89,9 +101,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   Modules().instance = instance;
   StartShell();
   int result = 2;
-  if (wcscmp(argv[1], L"page") == 0 && wcscmp(argv[2], L"general") == 0)
-    result = ShowPage(instance, argc > 3 ? _wtoi(argv[3]) : 0);
-  else if (wcscmp(argv[1], L"dialog") == 0)
+  const int tab = argc > 3 ? _wtoi(argv[3]) : 0;
+  if (wcscmp(argv[1], L"page") == 0 && PageCommand(argv[2]) >= 0) {
+    if (argc > 4) Store().calendar.ApptDisplayFormat.value = static_cast<DWORD>(_wtoi(argv[4]));
+    result = ShowPage(instance, PageCommand(argv[2]), tab);
+  } else if (wcscmp(argv[1], L"dialog") == 0)
     result = ShowDialog(argv[2]);
   StopShell();
   LocalFree(argv);
