@@ -6,6 +6,10 @@ premultiplied) 8-bit RGBA, which is what PNG, TGA and the program's blending exp
 
 import raster
 
+# Keyed pictures are painted on white, so soft edges are blended against white and only
+# pixels that are mostly empty become the transparent key colour.
+KEY_BELOW_ALPHA = 0.3
+
 
 def hex_colour(value):
     """'#rrggbb' to a tuple of floats."""
@@ -78,4 +82,19 @@ class Canvas:
             keep = 1.0 - a
             out += bytes(int(round(min(1.0, max(0.0, c + k * keep)) * 255))
                          for c, k in ((r, br), (g, bg), (b, bb)))
+        return bytes(out)
+
+    def keyed_rgb(self, key):
+        """Opaque 8-bit RGB on white with the key colour (an 8-bit triple) where the picture
+        is (nearly) empty; a drawn pixel that happens to be the key colour is nudged off it."""
+        opaque = self.rgb_over((1.0, 1.0, 1.0))
+        near = tuple(v - 1 if v == 255 else v for v in key)
+        out = bytearray()
+        for i, (_, _, _, a) in enumerate(self.pixels):
+            pixel = tuple(opaque[i * 3:i * 3 + 3])
+            if a < KEY_BELOW_ALPHA:
+                pixel = key
+            elif pixel == key:
+                pixel = near
+            out += bytes(pixel)
         return bytes(out)

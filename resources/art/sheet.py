@@ -1,12 +1,18 @@
 """A contact sheet of the art for people to look at: every picture at both sizes on the main
 list's background, mock list rows and button bars as the program lays them out, the
-up-folder button on the file dialogs' white and the program icon at all its sizes."""
+up-folder button on the file dialogs' white, the program icon at all its sizes, and the item
+glyphs and format arrows on white and on light and dark header bands, alone and in mock item
+lines."""
 
 import formats
 
 # The shell's fallback selection colour, the usual Windows Mobile highlight.
 HIGHLIGHT = (0x2C, 0x4D, 0x9C)
 WHITE = (255, 255, 255)
+# Item lines are drawn on white and on header bands copied from the Today water, whose
+# blues run from about the first to the second of these.
+GROUNDS = (WHITE, (0xC8, 0xE4, 0xF6), (0x26, 0x62, 0xA0))
+TEXT = (0x30, 0x30, 0x30)
 
 DIGITS = {
     '0': '111101101101111', '1': '010110010010111', '2': '111001111100111',
@@ -102,14 +108,74 @@ def mock_bar(sheet, x, y, unit, left, right):
             sheet.blend(x + cx - size // 2, y + top, size, size, picture[1])
 
 
-def contact_sheet(low, high, up_low, up_high, app_icons, list_order):
-    """low/high: {id: (size, rgba)}; up_*: (size, rgb); app_icons: [(size, rgba)]."""
+def keyed_rgba(rgb, key):
+    """Straight RGBA of a keyed 24-bit picture: the key colour becomes transparent."""
+    key = bytes(key)
+    return b''.join(rgb[i:i + 3] + (b'\0' if rgb[i:i + 3] == key else b'\xff') for i in range(0, len(rgb), 3))
+
+
+def glyph_lines(sheet, x, y, unit, glyphs, lines):
+    """Mock item lines at `unit` pixels per unit: a leading glyph, a text bar, then glyphs
+    centred in 12-unit cells 13 units apart, as the item painter lays them out."""
+    for n, (lead, text_units, icons) in enumerate(lines):
+        top = y + n * 16 * unit
+        middle = top + 8 * unit
+        cx = x
+        for glyph_id in ([lead] if lead else []):
+            size, rgba = glyphs[glyph_id]
+            sheet.blend(cx + (12 * unit - size) // 2, middle - size // 2, size, size, rgba)
+            cx += 15 * unit
+        sheet.fill(cx, middle - 3 * unit, cx + text_units * unit, middle + 2 * unit, TEXT)
+        cx += (text_units + 3) * unit
+        for glyph_id in icons:
+            size, rgba = glyphs[glyph_id]
+            sheet.blend(cx + (12 * unit - size) // 2, middle - size // 2, size, size, rgba)
+            cx += 13 * unit
+
+
+def glyph_section(sheet, top, glyphs, arrows, lines):
+    """glyphs: ({id: (size, rgba)} low, the same high); arrows: ((w, h, rgb) low, high)."""
+    low, high = glyphs
+    cell, strip = 56, 36
+    for n, glyph_id in enumerate(sorted(low)):
+        x = 12 + n * cell
+        sheet.number(x + 4, top, glyph_id, 2)
+        for k, ground in enumerate(GROUNDS):
+            y = top + 14 + k * strip
+            sheet.fill(x, y, x + cell, y + strip, ground)
+            for size, rgba, dx in (low[glyph_id] + (8,), high[glyph_id] + (26,)):
+                sheet.blend(x + dx, y + (strip - size) // 2, size, size, rgba)
+    y = top + 14 + len(GROUNDS) * strip + 12
+    for ground in GROUNDS:
+        height = 16 * 2 * len(lines) + 8
+        sheet.fill(12, y, 12 + 1280, y + height, ground)
+        glyph_lines(sheet, 20, y + 4, 1, low, lines)
+        glyph_lines(sheet, 20 + 400, y + 4, 2, high, lines)
+        y += height + 8
+    x = 12
+    for w, h, rgb in arrows:
+        sheet.fill(x, y, x + w + 24, y + h + 24, WHITE)
+        sheet.blend(x + 12, y + 12, w, h, keyed_rgba(rgb, (255, 0, 0)))
+        x += w + 40
+    w, h, rgb = arrows[-1]
+    sheet.blend(x, y + 12, w, h, b''.join(rgb[i:i + 3] + b'\xff' for i in range(0, len(rgb), 3)))
+    return y + arrows[-1][1] + 36
+
+
+def glyph_section_height(lines):
+    return 14 + len(GROUNDS) * 36 + 12 + len(GROUNDS) * (16 * 2 * len(lines) + 16) + 24 + 36
+
+
+def contact_sheet(low, high, up_low, up_high, app_icons, list_order, glyphs, arrows, glyph_line_order):
+    """low/high: {id: (size, rgba)}; up_*: (size, rgb); app_icons: [(size, rgba)]; glyphs,
+    arrows and glyph_line_order as glyph_section and glyph_lines take them."""
     ids = sorted(low)
     cell_low, cell_high = 48, 80
     width = 24 + max(len(ids) * cell_high, 240 + 24 + 480)
     list_top = 24 + 2 * (cell_high + 40)
     list_height = 84 * len(list_order)
-    height = list_top + list_height + 40 + 80 + 24 + 100
+    glyph_top = list_top + list_height + 40 + 80 + 24 + 100
+    height = glyph_top + glyph_section_height(glyph_line_order)
     sheet = Sheet(width, height)
     sheet.gradient(0, 0, width, height, shade(160), shade(70))
 
@@ -129,10 +195,7 @@ def contact_sheet(low, high, up_low, up_high, app_icons, list_order):
     extras = bars + 100
     sheet.fill(12, extras, 12 + 180, extras + 80, WHITE)
     for size, rgb, x in ((up_low[0], up_low[1], 24), (up_high[0], up_high[1], 64)):
-        rgba = bytearray()
-        for i in range(0, len(rgb), 3):
-            rgba += rgb[i:i + 3] + (b'\0' if rgb[i:i + 3] == b'\x00\xff\x00' else b'\xff')
-        sheet.blend(x, extras + 12, size, size, bytes(rgba))
+        sheet.blend(x, extras + 12, size, size, keyed_rgba(rgb, (0, 255, 0)))
     # The raw bitmap too, green key and all.
     sheet.blend(120, extras + 12, up_high[0], up_high[0],
                 b''.join(up_high[1][i:i + 3] + b'\xff' for i in range(0, len(up_high[1]), 3)))
@@ -144,4 +207,5 @@ def contact_sheet(low, high, up_low, up_high, app_icons, list_order):
     for size, rgba in app_icons:
         sheet.blend(x + 8, extras + 8, size, size, rgba)
         x += size + 16
+    glyph_section(sheet, glyph_top, glyphs, arrows, glyph_line_order)
     return sheet.png()

@@ -1,6 +1,6 @@
 // The installed resource libraries hold what the programs load from them: every string id,
-// the icons in both image formats at both resolutions, the up-folder bitmap and the
-// program icon.
+// the icons and item glyphs in both image formats at both resolutions, the up-folder and
+// format-arrow bitmaps and the program icon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +10,9 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "settings/controls/gdi_guards.h"
+#include "settings/controls/planar_image.h"
 
 namespace {
 
@@ -163,6 +166,70 @@ TEST_P(ResolutionLibrary, HoldsEveryIconAsPngAndTargaAndTheUpFolderBitmap) {
   EXPECT_EQ(0, corner[0]);
   EXPECT_EQ(255, corner[1]);
   EXPECT_EQ(0, corner[2]);
+}
+
+// The item glyphs by resource id with their side in 96-dpi pixels (the counters are larger).
+constexpr struct {
+  int id;
+  int side;
+} kGlyphs[] = {{290, 12}, {291, 12}, {287, 12}, {292, 12}, {293, 12}, {289, 12}, {286, 12}, {294, 12},
+               {288, 12}, {296, 12}, {295, 12}, {297, 14}, {298, 14}, {299, 14}, {319, 14}, {339, 14},
+               {190, 12}, {189, 12}, {282, 12}, {283, 12}, {321, 12}, {323, 12}};
+
+// Whether the image has see-through and solid pixels in columns [from, to).
+bool SeeThroughAndSolid(const PlanarImage& image, int from, int to) {
+  bool clear = false, solid = false;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = from; x < to; ++x) {
+      clear |= image.Alpha()[y * image.Width() + x] == 0;
+      solid |= image.Alpha()[y * image.Width() + x] == 255;
+    }
+  }
+  return clear && solid;
+}
+
+// Each glyph loads through the program's own loader, as PNG while the imaging factory runs
+// and as TARGA without it, and both give the same shape.
+TEST_P(ResolutionLibrary, HoldsTheItemGlyphsAsPngAndTargaAndTheFormatArrows) {
+  const int factor = GetParam();
+  Library library(factor == 1 ? kLowDpi : kHighDpi);
+  ASSERT_NE(nullptr, library.get());
+  std::vector<std::vector<std::uint8_t>> pngAlpha;
+  for (bool png : {true, false}) {
+    if (png) StartImagingFactory();
+    ASSERT_EQ(png, ImagingFactoryRunning());
+    for (std::size_t i = 0; i < std::size(kGlyphs); ++i) {
+      const int id = kGlyphs[i].id, side = kGlyphs[i].side * factor;
+      SCOPED_TRACE(std::string(png ? "PNG " : "TARGA ") + std::to_string(id));
+      EXPECT_NE(nullptr, FindResourceW(library.get(), MAKEINTRESOURCEW(id), png ? L"PNG" : L"TARGA"));
+      PlanarImage image;
+      ASSERT_EQ(S_OK, LoadImageFromResource(image, library.get(), MAKEINTRESOURCEW(id)));
+      ASSERT_EQ(side, image.Width());
+      ASSERT_EQ(side, image.Height());
+      EXPECT_TRUE(SeeThroughAndSolid(image, 0, side));
+      std::vector<std::uint8_t> alpha(image.Alpha(), image.Alpha() + side * side);
+      if (png)
+        pngAlpha.push_back(alpha);
+      else
+        EXPECT_EQ(pngAlpha[i], alpha);
+    }
+    if (png) StopImagingFactory();
+  }
+
+  // Red is the arrows' transparent colour; each half holds one arrow.
+  ScopedBitmap arrows(static_cast<HBITMAP>(
+      LoadImageW(library.get(), MAKEINTRESOURCEW(213), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  ASSERT_TRUE(arrows);
+  BITMAP info{};
+  ASSERT_NE(0, GetObjectW(arrows.Get(), sizeof info, &info));
+  EXPECT_EQ(20 * factor, info.bmWidth);
+  EXPECT_EQ(12 * factor, info.bmHeight);
+  EXPECT_EQ(24, info.bmBitsPixel);
+  PlanarImage image;
+  ASSERT_EQ(S_OK, LoadImageFromBitmap(image, arrows.Get(), RGB(255, 0, 0)));
+  EXPECT_TRUE(SeeThroughAndSolid(image, 0, 10 * factor));
+  EXPECT_TRUE(SeeThroughAndSolid(image, 10 * factor, 20 * factor));
+  EXPECT_TRUE(ScopedBitmap(LoadBitmapW(library.get(), MAKEINTRESOURCEW(213))));
 }
 
 INSTANTIATE_TEST_SUITE_P(LowAndHigh, ResolutionLibrary, ::testing::Values(1, 2),
