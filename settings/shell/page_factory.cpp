@@ -4,6 +4,7 @@
 
 #include "settings/base/program_modules.h"
 #include "settings/pages/general_page.h"
+#include "settings/pages/tasks_page.h"
 #include "settings/shell/shell_state.h"
 #include "settings/toolkit/settings_page.h"
 
@@ -21,6 +22,7 @@ constexpr const wchar_t* kPageClasses[] = {
 SettingsPage* CreateSettingsPage(int command) {
   switch (command) {
     case 0: return new (std::nothrow) GeneralPage;
+    case 2: return new (std::nothrow) TasksPage;
     default: return nullptr;  // the other pages are not part of this build yet
   }
 }

@@ -4,6 +4,8 @@
 #include "settings/base/scale.h"
 #include "settings/controls/planar_image.h"
 #include "settings/files/category_manager.h"
+#include "settings/files/drawing_cache.h"
+#include "settings/files/icon_library.h"
 #include "settings/shell/shell_fonts.h"
 #include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
@@ -30,6 +32,7 @@ void StartShell() {
   ScaleInit(vgaMode.value != 0);
   Store().LoadAll(Modules().languageLibrary);
   LoadResolutionLibrary();
+  LoadGlyphs(Drawing(), Modules().resolutionLibrary, L"");
   shell.normalFont = CreateShellFont(false);
   shell.boldFont = CreateShellFont(true);
   Categories().Load(Modules().languageLibrary);
@@ -39,6 +42,8 @@ void StopShell() {
   ShellState& shell = Shell();
   shell.normalFont.Reset();
   shell.boldFont.Reset();
+  FreeGlyphs(Drawing());
+  ProgramIcons().Clear();
   if (Modules().languageLibrary) FreeLibrary(Modules().languageLibrary);
   if (Modules().resolutionLibrary) FreeLibrary(Modules().resolutionLibrary);
   Modules().languageLibrary = Modules().resolutionLibrary = nullptr;

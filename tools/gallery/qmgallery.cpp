@@ -1,7 +1,7 @@
 // qmgallery: shows one page or dialog of QMSettings as the program would, for screenshots.
 //   qmgallery page NAME [TAB [FORMAT]]   NAME: general, calendar, tasks, ... as in the main
 //                                        list; FORMAT sets the appointment display format
-//   qmgallery dialog load|save|folder
+//   qmgallery dialog load|save|folder|icons
 // The shell starts as in the program; a page opens over a stand-in for the main window.
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +12,7 @@
 #include "platform/ce_platform.h"
 #include "settings/base/program_modules.h"
 #include "settings/controls/file_dialog.h"
+#include "settings/files/icon_picker.h"
 #include "settings/shell/page_factory.h"
 #include "settings/shell/shell_startup.h"
 #include "settings/store/settings_store.h"
@@ -86,6 +87,10 @@ int ShowDialog(const wchar_t* kind) {
   if (wcscmp(kind, L"folder") == 0) {
     auto request = MakeFileDialogRequest(L"Select Skin Path", nullptr, nullptr, nullptr);
     return RunSelectFolderDialog(*request) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"icons") == 0) {
+    WideString path;
+    return ChooseIcon(nullptr, Modules().instance, path) ? 0 : 1;
   }
   return 2;
 }
