@@ -10,7 +10,14 @@
 #define WS_EX_CAPTIONOKBTN 0x80000000L  // an OK button in the navigation bar's caption
 #endif
 
+#ifndef LVS_EX_NOHSCROLL
+#define LVS_EX_NOHSCROLL 0x10000000  // no horizontal scroll bar; wide columns are cut
+#endif
+
 #ifndef _WIN32_WCE
+// Gives a desktop list view the CE list view's LVS_EX_NOHSCROLL; CreateWindowExW applies it.
+void CeStandInListViewRules(HWND list);
+
 // GetVersionExW as the device reports it: CE version numbers, not desktop ones.
 BOOL WINAPI CeStandInGetVersionExW(LPOSVERSIONINFOW info);
 #define GetVersionExW CeStandInGetVersionExW

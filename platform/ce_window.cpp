@@ -1,6 +1,8 @@
 // The CE window manager's rules, applied on top of the desktop window manager.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 
 #include "platform/device_facts.h"
@@ -9,6 +11,7 @@ HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR t
                                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                                      LPVOID param);
 BOOL WINAPI CeStandInSetForegroundWindow(HWND window);
+void CeStandInListViewRules(HWND list);
 
 HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y,
                                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
@@ -27,7 +30,9 @@ HWND WINAPI CeStandInCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR t
       height = area.bottom - y;
     }
   }
-  return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
+  HWND window = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
+  if (window && !IS_INTRESOURCE(className) && lstrcmpiW(className, WC_LISTVIEWW) == 0) CeStandInListViewRules(window);
+  return window;
 }
 
 BOOL WINAPI CeStandInSetForegroundWindow(HWND window) {

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "settings/base/program_modules.h"
+#include "settings/pages/calendar_page.h"
 #include "settings/pages/general_page.h"
 #include "settings/pages/tasks_page.h"
 #include "settings/shell/shell_state.h"
@@ -22,6 +23,7 @@ constexpr const wchar_t* kPageClasses[] = {
 SettingsPage* CreateSettingsPage(int command) {
   switch (command) {
     case 0: return new (std::nothrow) GeneralPage;
+    case 1: return new (std::nothrow) CalendarPage;
     case 2: return new (std::nothrow) TasksPage;
     default: return nullptr;  // the other pages are not part of this build yet
   }

@@ -54,16 +54,8 @@ int ClientRight(HWND window) {
   return client.right;
 }
 
-HWND CreateControl(SettingsPage& page, HWND window, const wchar_t* className, const wchar_t* text, DWORD style, int x,
-                   int y, int width, int height, int id) {
-  HWND control = CreateWindowExW(0, className, text, style, x, y, width, height, window,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), page.Instance(), nullptr);
-  if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(page.Font()), TRUE);
-  return control;
-}
-
 HWND CreatePathEdit(SettingsPage& page, HWND window, int id, const wchar_t* text, int x, int y, int width, int height) {
-  HWND edit = CreateControl(page, window, L"edit", L"", kPathEditStyle, x, y, width, height, id);
+  HWND edit = AddControl(page, window, L"edit", L"", kPathEditStyle, x, y, width, height, id);
   if (edit) SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : L""));
   return edit;
 }
@@ -127,22 +119,30 @@ void WriteRow(HWND list, int index, bool checks, ListRow& row) {
 
 }  // namespace
 
+HWND AddControl(SettingsPage& page, HWND window, const wchar_t* className, const wchar_t* text, DWORD style, int x,
+                int y, int width, int height, int id) {
+  HWND control = CreateWindowExW(0, className, text, style, x, y, width, height, window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), page.Instance(), nullptr);
+  if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(page.Font()), TRUE);
+  return control;
+}
+
 HWND AddStatic(SettingsPage& page, HWND window, int id, UINT textId, int x, int y, int width, int height, DWORD style) {
-  return CreateControl(page, window, L"static", Text(textId).c_str(), style | WS_CHILD, x, y, width, height, id);
+  return AddControl(page, window, L"static", Text(textId).c_str(), style | WS_CHILD, x, y, width, height, id);
 }
 
 HWND AddEdit(SettingsPage& page, HWND window, int id, const wchar_t* text, int x, int y, int width, int height) {
-  HWND edit = CreateControl(page, window, L"edit", L"", kEditStyle, x, y, width, height, id);
+  HWND edit = AddControl(page, window, L"edit", L"", kEditStyle, x, y, width, height, id);
   if (edit) SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : L""));
   return edit;
 }
 
 HWND AddButton(SettingsPage& page, HWND window, int id, UINT textId, int x, int y, int width, int height) {
-  return CreateControl(page, window, L"button", Text(textId).c_str(), WS_CHILD | BS_PUSHBUTTON, x, y, width, height, id);
+  return AddControl(page, window, L"button", Text(textId).c_str(), WS_CHILD | BS_PUSHBUTTON, x, y, width, height, id);
 }
 
 int AddCheckRow(SettingsPage& page, HWND window, int id, UINT textId, bool checked, int y) {
-  HWND box = CreateControl(page, window, L"BUTTON", Text(textId).c_str(), kCheckStyle, ScaleX(10), y,
+  HWND box = AddControl(page, window, L"BUTTON", Text(textId).c_str(), kCheckStyle, ScaleX(10), y,
                            ClientRight(window) - ScaleX(20), ScaleX(20), id);
   if (box) SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   return ScaleY(24);
@@ -153,7 +153,7 @@ int AddComboRow(SettingsPage& page, HWND window, int labelId, int comboId, UINT 
   const int right = ClientRight(window);
   AddStatic(page, window, labelId, textId, 0, y + ScaleX(3), right - ScaleX(140), ScaleX(20), SS_RIGHT);
   const DWORD style = kComboStyle | (editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST);
-  HWND combo = CreateControl(page, window, L"combobox", L"", style, right - ScaleX(135), y, ScaleX(125), ScaleX(100),
+  HWND combo = AddControl(page, window, L"combobox", L"", style, right - ScaleX(135), y, ScaleX(125), ScaleX(100),
                              comboId);
   if (!combo) return ScaleY(24);
   for (int index = 0; choiceIds && index < count; ++index)
@@ -182,7 +182,7 @@ int AddEditButtonsLine(SettingsPage& page, HWND window, int editId, int button1I
 HWND AddListView(SettingsPage& page, HWND window, int id, const UINT* itemIds, int count, int y) {
   RECT client{};
   GetClientRect(window, &client);
-  HWND list = CreateControl(page, window, WC_LISTVIEWW, L"", kListStyle, ScaleX(10), ScaleX(68) + y,
+  HWND list = AddControl(page, window, WC_LISTVIEWW, L"", kListStyle, ScaleX(10), ScaleX(68) + y,
                             client.right - ScaleX(20), client.bottom - ScaleX(96) - y, id);
   if (!list) return nullptr;
   SendMessageW(list, LVM_DELETECOLUMN, 0, 0);

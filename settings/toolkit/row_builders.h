@@ -8,6 +8,9 @@
 
 class SettingsPage;
 
+// Any control of the page: hidden unless the style says otherwise, with the page's font.
+HWND AddControl(SettingsPage& page, HWND window, const wchar_t* className, const wchar_t* text, DWORD style, int x,
+                int y, int width, int height, int id);
 HWND AddStatic(SettingsPage& page, HWND window, int id, UINT textId, int x, int y, int width, int height, DWORD style);
 HWND AddEdit(SettingsPage& page, HWND window, int id, const wchar_t* text, int x, int y, int width, int height);
 HWND AddButton(SettingsPage& page, HWND window, int id, UINT textId, int x, int y, int width, int height);

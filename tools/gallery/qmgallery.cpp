@@ -1,6 +1,7 @@
 // qmgallery: shows one page or dialog of QMSettings as the program would, for screenshots.
-//   qmgallery page NAME [TAB [FORMAT]]   NAME: general, calendar, tasks, ... as in the main
-//                                        list; FORMAT sets the appointment display format
+//   qmgallery page NAME [TAB [FORMAT [ITEM]]]
+//       NAME: general, calendar, tasks, ... as in the main list; FORMAT (1 to 12; 0 leaves
+//       it) sets the appointment display format; ITEM chooses an item of the tab's list
 //   qmgallery dialog load|save|folder|icons
 // The shell starts as in the program; a page opens over a stand-in for the main window.
 #include <windows.h>
@@ -54,7 +55,19 @@ void SelectTab(SettingsPage& page, int tab) {
   SendMessageW(page.Window(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-int ShowPage(HINSTANCE instance, int command, int tab) {
+// Chooses an item of the first list the page shows, as a tap on it would.
+void ChooseListItem(HWND page, int item) {
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[32] = L"";
+    GetClassNameW(child, name, 32);
+    if (!IsWindowVisible(child) || wcscmp(name, WC_LISTVIEWW) != 0) continue;
+    ListView_SetItemState(child, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageW(child, LVM_SETSELECTIONMARK, 0, item);
+    return;
+  }
+}
+
+int ShowPage(HINSTANCE instance, int command, int tab, int item) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = HostProc;
   windowClass.hInstance = instance;
@@ -67,6 +80,7 @@ int ShowPage(HINSTANCE instance, int command, int tab) {
   std::unique_ptr<SettingsPage> page(CreateSettingsPage(command));
   if (!page || !OpenSettingsPage(page.get(), host, command)) return 1;
   SelectTab(*page, tab);
+  if (item >= 0) ChooseListItem(page->Window(), item);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
@@ -108,8 +122,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   int result = 2;
   const int tab = argc > 3 ? _wtoi(argv[3]) : 0;
   if (wcscmp(argv[1], L"page") == 0 && PageCommand(argv[2]) >= 0) {
-    if (argc > 4) Store().calendar.ApptDisplayFormat.value = static_cast<DWORD>(_wtoi(argv[4]));
-    result = ShowPage(instance, PageCommand(argv[2]), tab);
+    if (argc > 4 && _wtoi(argv[4]) > 0) Store().calendar.ApptDisplayFormat.value = static_cast<DWORD>(_wtoi(argv[4]));
+    result = ShowPage(instance, PageCommand(argv[2]), tab, argc > 5 ? _wtoi(argv[5]) : -1);
   } else if (wcscmp(argv[1], L"dialog") == 0)
     result = ShowDialog(argv[2]);
   StopShell();
