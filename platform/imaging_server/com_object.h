@@ -5,8 +5,7 @@
 
 #include <atomic>
 
-void ServerObjectCreated();
-void ServerObjectDestroyed();
+#include "platform/com_server.h"
 
 // COM interfaces have no virtual destructor; objects delete themselves in Release, through
 // this class's virtual one.

@@ -35,15 +35,6 @@ bool IsDotEntry(const wchar_t* name) {
 
 int NonNegative(int v) { return v < 0 ? 0 : v; }
 
-void SetSoftKey(HWND bar, int index, int command, WideString& text) {
-  TBBUTTONINFOW button{};
-  button.cbSize = sizeof button;
-  button.dwMask = TBIF_BYINDEX | TBIF_COMMAND | TBIF_TEXT;
-  button.idCommand = command;
-  button.pszText = text.Raw();
-  SendMessageW(bar, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
-}
-
 void FitColumn(HWND list) {
   RECT client;
   if (list && GetClientRect(list, &client)) ListView_SetColumnWidth(list, 0, client.right);

@@ -132,3 +132,12 @@ HWND InlineDialog::CreateButton(HWND parent, int id, const wchar_t* text, DWORD 
 HWND InlineDialog::CreateComboBox(HWND parent, int id, DWORD style) {
   return CreateControl(parent, L"combobox", L"", style, false, id, 0);
 }
+
+void InlineDialog::SetSoftKey(HWND bar, int index, int command, WideString& text) {
+  TBBUTTONINFOW button{};
+  button.cbSize = sizeof button;
+  button.dwMask = TBIF_BYINDEX | TBIF_COMMAND | TBIF_TEXT;
+  button.idCommand = command;
+  button.pszText = text.Raw();
+  SendMessageW(bar, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+}

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/aygshell.h"
+#include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
 
 class InlineDialog {
@@ -51,6 +52,8 @@ class InlineDialog {
   virtual HWND CreateListView(HWND parent, int id, DWORD extraStyle);
   // value, when nonzero, is kept in the button's user data.
   virtual HWND CreateButton(HWND parent, int id, const wchar_t* text, DWORD style, LONG_PTR value);
+  // Gives a soft key of the dialog's menu bar its command and text.
+  static void SetSoftKey(HWND bar, int index, int command, WideString& text);
   virtual HWND CreateComboBox(HWND parent, int id, DWORD style);
 
   SHACTIVATEINFO& Activation() { return activation_; }

@@ -31,15 +31,6 @@ WideString Text(UINT id, const wchar_t* english) {
   return text;
 }
 
-void SetSoftKey(HWND bar, int index, int command, WideString& text) {
-  TBBUTTONINFOW button{};
-  button.cbSize = sizeof button;
-  button.dwMask = TBIF_BYINDEX | TBIF_COMMAND | TBIF_TEXT;
-  button.idCommand = command;
-  button.pszText = text.Raw();
-  SendMessageW(bar, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
-}
-
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP picture{};
   if (!bitmap || !GetObjectW(bitmap, sizeof picture, &picture)) return SIZE{0, 0};

@@ -378,12 +378,7 @@ void CalendarPage::PaintSample(HWND window, HDC dc) {
   const int bandTop = sampleY_ + metrics.tmHeight + ScaleY(4);
   const int bandHeight = ScaleX(42);
   MemoryImage band;
-  if (!band.Create(dc, client.right, bandHeight)) return;
-  if (HBITMAP header = DrawHeaderBand(*this, dc, client.right)) {
-    ScopedMemoryDc source(dc);
-    ScopedSelectObject selected(source, header);
-    BitBlt(band.Dc(), 0, 0, client.right, bandHeight, source, 0, 0, SRCCOPY);
-  }
+  if (!MakeSampleBand(*this, dc, client.right, bandHeight, band)) return;
   PaintSampleAppointment(band.Dc(), client.right, bandHeight);
   BitBlt(dc, 0, bandTop, client.right, bandHeight, band.Dc(), 0, 0, SRCCOPY);
 }

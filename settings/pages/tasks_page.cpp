@@ -5,7 +5,6 @@
 #include "settings/base/load_text.h"
 #include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
-#include "settings/controls/gdi_guards.h"
 #include "settings/controls/memory_image.h"
 #include "settings/files/drawing_cache.h"
 #include "settings/files/sample_lines.h"
@@ -229,14 +228,7 @@ void TasksPage::PaintSample(HWND window, HDC dc) {
   const int width = client.right;
   const int height = ScaleX(42);
   MemoryImage band;
-  if (width <= 0 || !band.Create(dc, width, height)) return;
-  if (HBITMAP header = DrawHeaderBand(*this, dc, width)) {
-    ScopedMemoryDc source(dc);
-    if (source.Get()) {
-      ScopedSelectObject select(source.Get(), header);
-      BitBlt(band.Dc(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
-    }
-  }
+  if (!MakeSampleBand(*this, dc, width, height, band)) return;
   const TaskSettings& tasks = Store().tasks;
   PaintSampleTask(band.Dc(), width, height, tasks.TaskTabLeftAlignIcon1.value, tasks.TaskTabLeftAlignIcon2.value,
                   tasks.TasksRightIcons.value);

@@ -10,6 +10,7 @@
 #include "settings/base/scale.h"
 #include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
+#include "settings/controls/memory_image.h"
 #include "settings/toolkit/settings_page.h"
 
 namespace {
@@ -276,4 +277,14 @@ HBITMAP DrawHeaderBand(SettingsPage& page, HDC dc, int width) {
   // The page keeps it until its window goes.
   page.SetHeaderBitmap(band);
   return band;
+}
+
+bool MakeSampleBand(SettingsPage& page, HDC dc, int width, int height, MemoryImage& band) {
+  if (width <= 0 || !band.Create(dc, width, height)) return false;
+  if (HBITMAP header = DrawHeaderBand(page, dc, width)) {
+    ScopedMemoryDc source(dc);
+    ScopedSelectObject selected(source, header);
+    BitBlt(band.Dc(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+  }
+  return true;
 }

@@ -6,6 +6,7 @@
 // the caller adds to its running y (0 for the single controls).
 #include <windows.h>
 
+class MemoryImage;
 class SettingsPage;
 
 // Any control of the page: hidden unless the style says otherwise, with the page's font.
@@ -34,3 +35,6 @@ void MoveListItem(HWND window, int listId, bool up);
 void DrawColourSwatch(SettingsPage& page, HDC dc, COLORREF colour, int x, int y);
 // The page's header band (width x 42), made on first use from the Today background image.
 HBITMAP DrawHeaderBand(SettingsPage& page, HDC dc, int width);
+// An off-screen band of width x height with the header band as its background, on which a
+// page draws a sample line. False when it could not be made.
+bool MakeSampleBand(SettingsPage& page, HDC dc, int width, int height, MemoryImage& band);

@@ -8,6 +8,7 @@
 #include "settings/files/wide_text_file.h"
 #include "settings/store/settings_store.h"
 #include "tests/backup/backup_fixture.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -27,12 +28,7 @@ class FiltersFileTest : public BackupTest {
     BackupTest::TearDown();
   }
 
-  static void WriteBytes(const std::string& bytes) {
-    HANDLE file = CreateFileW(kFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-  }
+  static void WriteFilters(const std::string& bytes) { WriteBytes(kFile, bytes); }
 
   // Blocks `first` to `last` of an 8-bit file, titled "T<index>".
   static std::string EightBitBlocks(int first, int last) {
@@ -81,7 +77,7 @@ TEST_F(FiltersFileTest, EightBitFilesAndDamagedFiles) {
   file.replace(file.find("T1"), 2, "Caf\xE9");
   file.replace(file.find("\"Title\"=\"T2\""), 12, "Title=T2");
   file.replace(file.find("dword:0", file.find("[FILTER2]")), 7, "dword");
-  WriteBytes(file + "[FILTER32] ignored without its line end");
+  WriteFilters(file + "[FILTER32] ignored without its line end");
   ASSERT_TRUE(Categories().ReadFiltersFile());
   EXPECT_STREQ(L"Café", Categories().FindFilter(1)->name.c_str());
   EXPECT_STREQ(L"", Categories().FindFilter(2)->name.c_str());
@@ -90,7 +86,7 @@ TEST_F(FiltersFileTest, EightBitFilesAndDamagedFiles) {
   EXPECT_EQ(1u, Categories().FindFilter(32)->sensitivity);
 
   for (const std::string& broken : {EightBitBlocks(0, 30), EightBitBlocks(1, 32), std::string()}) {
-    WriteBytes(broken);
+    WriteFilters(broken);
     EXPECT_FALSE(Categories().ReadFiltersFile());
     EXPECT_TRUE(AllDefaults());
   }
@@ -119,7 +115,7 @@ TEST_F(FiltersFileTest, MutatedFilesAreReadSafely) {
       }
     }
     if (round % 25 == 0) {
-      WriteBytes(bytes);
+      WriteFilters(bytes);
       Categories().ReadFiltersFile();
       ASSERT_EQ(32u, Categories().Filters().size());
       for (LONG index = 1; index <= 32; ++index) ASSERT_NE(nullptr, Categories().FindFilter(index));

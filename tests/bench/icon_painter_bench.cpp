@@ -12,6 +12,7 @@
 #include "settings/files/sample_lines.h"
 #include "settings/store/settings_store.h"
 #include "tests/bench/bench.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -26,25 +27,7 @@ void WriteBitmap(const std::wstring& path) {
     file.replace(0, 54, reinterpret_cast<const char*>(header), 54);
     return file;
   }();
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + L"\\");
-      else DeleteFileW((folder + name).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
+  WriteBytes(path, bytes);
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "settings/base/load_text.h"
 #include "settings/controls/file_browser_dialog.h"
 #include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"
 #include "tests/support/registry_reset.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -21,33 +21,10 @@ constexpr wchar_t kCategories[] = L"Software\\Tessaly\\Quillmere\\Categories";
 constexpr wchar_t kFiltersFile[] = L"C:\\Program Files\\Tessaly\\Quillmere\\QMFilters.txt";
 constexpr wchar_t kBackup[] = L"C:\\e2e-backup.qmsb";
 constexpr wchar_t kBroken[] = L"C:\\e2e-broken.qmsb";
-constexpr wchar_t kEnglish[] = L"C:\\Program Files\\Tessaly\\Quillmere\\LangRes\\QMEngRc.dll";
 constexpr DWORD kWait = 20000;
 
-std::wstring EnglishText(UINT id) {
-  HMODULE library = LoadLibraryExW(kEnglish, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  WideString text;
-  LoadText(library, id, text);
-  if (library) FreeLibrary(library);
-  return text.c_str();
-}
-
-std::string FileBytes(const wchar_t* path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
-
 void PutFile(const wchar_t* path, const std::wstring& text) {
-  HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written, nullptr);
-  CloseHandle(file);
+  WriteBytes(path, std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)));
 }
 
 std::wstring AsText(const std::string& bytes) {
@@ -168,7 +145,7 @@ TEST_F(BackupProgram, ExportThenImportIntoAWipedDeviceRestoresEverything) {
     ASSERT_TRUE(program.WaitExit(kWait));
   }
 
-  const std::string bytes = FileBytes(kBackup);
+  const std::string bytes = ReadBytes(kBackup);
   const std::wstring text = AsText(bytes);
   ASSERT_EQ(0u, text.find(L"\n[Software\\Tessaly\\Quillmere]\n")) << "no byte-order mark, an empty first line";
   EXPECT_EQ(std::wstring::npos, text.find(L'\r'));
@@ -207,7 +184,7 @@ TEST_F(BackupProgram, ExportThenImportIntoAWipedDeviceRestoresEverything) {
   EXPECT_EQ(1, Broadcasts(watch));
   EXPECT_EQ(registry, DumpRegistryTree(HKEY_CURRENT_USER, kProduct));
   // A filter's sensitivity is no part of a backup: the wiped device keeps its own.
-  EXPECT_EQ(FiltersFile(L"0"), AsText(FileBytes(kFiltersFile)));
+  EXPECT_EQ(FiltersFile(L"0"), AsText(ReadBytes(kFiltersFile)));
 }
 
 // Done writes each device category's colour and membership (deleting what is unset) and the
@@ -232,7 +209,7 @@ TEST_F(BackupProgram, DoneWritesTheCategoryValuesAndTheFiltersFile) {
   for (int block = 0; block < 32; ++block)
     expected += L"[FILTER" + std::to_wstring(block) + L"]\r\n\"Title\"=\"Filter " + std::to_wstring(block + 1) +
                 L"\"\r\n\"Sensitivity\"=dword:0\r\n\"Visible\"=dword:1\r\n\"Uncategorized\"=dword:0\r\n";
-  EXPECT_EQ(expected, AsText(FileBytes(kFiltersFile)));
+  EXPECT_EQ(expected, AsText(ReadBytes(kFiltersFile)));
 }
 
 }  // namespace

@@ -21,16 +21,7 @@ constexpr DWORD kWait = 20000;
 HWND Control(HWND page, int id) { return GetDlgItem(page, id); }
 
 void NextTabs(HWND page, int count) {
-  HWND strip = FindWindowExW(page, nullptr, WC_TABCONTROLW, nullptr);
-  for (int i = 0; i < count; ++i) {
-    SendMessageW(strip, WM_KEYDOWN, VK_RIGHT, 0);
-    SendMessageW(strip, WM_KEYUP, VK_RIGHT, 0xC0000001);
-  }
-}
-
-void Choose(HWND page, int id, int index) {
-  SendMessageW(Control(page, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(page, id)));
+  for (int i = 0; i < count; ++i) ASSERT_TRUE(NextTab(page));
 }
 
 // Taps an element of a list and waits until its editor shows.
@@ -46,20 +37,8 @@ class CalendarPageProgram : public ::testing::Test {
     ASSERT_EQ(0, CountWindows(L"QM_OPTIONS"));
   }
 
-  HWND OpenCalendar(RunningProgram& program) {
-    if (!program.Start(kSettingsExe, L"")) return nullptr;
-    main_ = WaitForWindow(program.Id(), L"QM_OPTIONS", nullptr, kWait);
-    if (!main_) return nullptr;
-    TapRow(main_, 1);
-    return WaitForWindow(program.Id(), L"CalendarSettingsWin", nullptr, kWait);
-  }
-
-  void CloseAndDone(RunningProgram& program, HWND page) {
-    PostMessageW(page, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([page] { return !IsWindow(page); }, kWait));
-    PostMessageW(main_, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(program.WaitExit(kWait));
-  }
+  HWND OpenCalendar(RunningProgram& program) { return OpenPageFromList(program, 1, L"CalendarSettingsWin", &main_); }
+  void CloseAndDone(RunningProgram& program, HWND page) { ASSERT_TRUE(ClosePageAndDone(program, main_, page)); }
 
   HWND main_ = nullptr;
 };
@@ -70,18 +49,18 @@ TEST_F(CalendarPageProgram, ChangesAreSavedOnDoneAndAnUnchangedVisitWritesNothin
     RunningProgram program;
     HWND page = OpenCalendar(program);
     ASSERT_NE(nullptr, page);
-    Choose(page, 1201, 9);                               // ten days
+    ChooseItem(page, 1201, 9);                               // ten days
     SendMessageW(Control(page, 1208), BM_CLICK, 0, 0);   // special events on the calendar
     NextTabs(page, 1);
-    Choose(page, 1213, 2);                               // leading rectangles
+    ChooseItem(page, 1213, 2);                               // leading rectangles
     NextTabs(page, 1);
     ASSERT_TRUE(OpenElement(page, 1218, 1, 1226));       // overdue tasks
     SendMessageW(Control(page, 1226), BM_CLICK, 0, 0);
     NextTabs(page, 1);                                   // leaving the tab stores the editor
     ASSERT_TRUE(OpenElement(page, 1219, 15, 1225));      // horizontal time-line zoom
-    Choose(page, 1225, 1);
+    ChooseItem(page, 1225, 1);
     ASSERT_TRUE(OpenElement(page, 1219, 0, 1225));       // choosing another element stores it
-    Choose(page, 1225, 3);
+    ChooseItem(page, 1225, 3);
     CloseAndDone(program, page);
   }
   EXPECT_EQ(10u, ReadDword(HKEY_CURRENT_USER, kCalendar, L"dNumOfDays"));

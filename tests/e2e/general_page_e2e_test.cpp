@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/controls/file_browser_dialog.h"
+#include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"
 #include "tests/support/registry_reset.h"
@@ -29,12 +30,6 @@ void Click(HWND page, int id) { SendMessageW(Control(page, id), BM_CLICK, 0, 0);
 
 bool Checked(HWND page, int id) { return SendMessageW(Control(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void Choose(HWND page, int id, int index) {
-  HWND combo = Control(page, id);
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
 int Chosen(HWND page, int id) { return static_cast<int>(SendMessageW(Control(page, id), CB_GETCURSEL, 0, 0)); }
 
 std::wstring Text(HWND page, int id) {
@@ -45,15 +40,6 @@ std::wstring Text(HWND page, int id) {
 
 void Type(HWND page, int id, const wchar_t* text) {
   SendMessageW(Control(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-// The next tab, as the user's right arrow on the focused tab strip selects it.
-void NextTab(HWND page) {
-  HWND strip = FindWindowExW(page, nullptr, WC_TABCONTROLW, nullptr);
-  int before = static_cast<int>(SendMessageW(strip, TCM_GETCURSEL, 0, 0));
-  SendMessageW(strip, WM_KEYDOWN, VK_RIGHT, 0);
-  SendMessageW(strip, WM_KEYUP, VK_RIGHT, 0xC0000001);
-  ASSERT_EQ(before + 1, SendMessageW(strip, TCM_GETCURSEL, 0, 0));
 }
 
 class GeneralPageProgram : public ::testing::Test {
@@ -76,24 +62,9 @@ class GeneralPageProgram : public ::testing::Test {
     RemoveDirectoryW(kSkins);
   }
 
-  // Starts QMSettings and opens the General page from the main list.
-  HWND OpenGeneral(RunningProgram& program) {
-    if (!program.Start(kSettingsExe, L"")) return nullptr;
-    HWND main = WaitForWindow(program.Id(), L"QM_OPTIONS", nullptr, kWait);
-    if (!main) return nullptr;
-    RECT client;
-    GetClientRect(main, &client);
-    main_ = main;
-    Tap(main, client.right / 2, 10);  // the first row, General
-    return WaitForWindow(program.Id(), L"GeneralSettingsWin", nullptr, kWait);
-  }
-
-  void ClosePageAndFinish(RunningProgram& program, HWND page) {
-    PostMessageW(page, WM_COMMAND, IDOK, 0);  // the page's caption OK
-    ASSERT_TRUE(WaitUntil([page] { return !IsWindow(page); }, kWait));
-    PostMessageW(main_, WM_COMMAND, IDOK, 0);  // Done
-    ASSERT_TRUE(program.WaitExit(kWait));
-  }
+  // Starts QMSettings and opens the General page, the first row of the main list.
+  HWND OpenGeneral(RunningProgram& program) { return OpenPageFromList(program, 0, L"GeneralSettingsWin", &main_); }
+  void ClosePageAndFinish(RunningProgram& program, HWND page) { ASSERT_TRUE(ClosePageAndDone(program, main_, page)); }
 
   // Walks the Select Skin Path dialog into \Skins\Blue\ with the keyboard and selects it.
   void ChooseSkinFolder(DWORD processId) {
@@ -131,14 +102,14 @@ TEST_F(GeneralPageProgram, EveryChangeIsSavedOnceWithItsTypeAndShownAgain) {
   HWND page = OpenGeneral(program);
   ASSERT_NE(nullptr, page);
   // Tab 0: taps and heights.
-  Choose(page, 1201, 2);
-  Choose(page, 1203, 1);
+  ChooseItem(page, 1201, 2);
+  ChooseItem(page, 1203, 1);
   Click(page, 1206);  // AutoHeight off enables the height boxes
   ASSERT_TRUE(IsWindowEnabled(Control(page, 1208)));
   Type(page, 1208, L"300");
   Type(page, 1210, L"200");
   // Tab 1: skin, language, sound and display.
-  NextTab(page);
+  ASSERT_TRUE(NextTab(page));
   PostMessageW(Control(page, 1214), BM_CLICK, 0, 0);
   ChooseSkinFolder(program.Id());
   EXPECT_EQ(L"\\Skins\\Blue\\", Text(page, 1212));
@@ -152,27 +123,27 @@ TEST_F(GeneralPageProgram, EveryChangeIsSavedOnceWithItsTypeAndShownAgain) {
     if (std::wstring(name) == L"Test Language") testIndex = i;
   }
   ASSERT_NE(-1, testIndex);
-  Choose(page, 1216, testIndex);
+  ChooseItem(page, 1216, testIndex);
   Click(page, 1217);
   Click(page, 1218);
   Click(page, 1219);
   // Tab 2: the D-pad.
-  NextTab(page);
-  Choose(page, 1224, 0);
+  ASSERT_TRUE(NextTab(page));
+  ChooseItem(page, 1224, 0);
   Click(page, 1227);
-  Choose(page, 1222, 1);
+  ChooseItem(page, 1222, 1);
   ASSERT_TRUE(IsWindowEnabled(Control(page, 1226)));
-  Choose(page, 1226, 1);
+  ChooseItem(page, 1226, 1);
   Click(page, 1228);
   Click(page, 1220);  // D-pad off last: the rows above keep their values
   // Tab 3: scrolling and display.
-  NextTab(page);
+  ASSERT_TRUE(NextTab(page));
   Click(page, 1229);
   Click(page, 1230);
   Click(page, 1231);
   Click(page, 1232);
   Click(page, 1233);
-  Choose(page, 1235, 3);
+  ChooseItem(page, 1235, 3);
   ClosePageAndFinish(program, page);
 
   if (HWND listener = FindWindowW(L"QMWatch", nullptr)) PostMessageW(listener, WM_CLOSE, 0, 0);

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "settings/base/load_text.h"
 #include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/registry_probe.h"
@@ -14,17 +13,8 @@ namespace {
 
 constexpr wchar_t kProduct[] = L"Software\\Tessaly\\Quillmere";
 constexpr wchar_t kCalendar[] = L"Software\\Tessaly\\Quillmere\\Calendar";
-constexpr wchar_t kEnglish[] = L"C:\\Program Files\\Tessaly\\Quillmere\\LangRes\\QMEngRc.dll";
 constexpr wchar_t kDesktop[] = L"Control Panel\\Desktop";
 constexpr DWORD kWait = 20000;
-
-std::wstring EnglishText(UINT id) {
-  HMODULE library = LoadLibraryExW(kEnglish, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  WideString text;
-  LoadText(library, id, text);
-  if (library) FreeLibrary(library);
-  return text.c_str();
-}
 
 class SettingsProgram : public ::testing::Test {
  protected:

@@ -25,36 +25,13 @@ LRESULT Send(HWND page, int id, UINT message, WPARAM wParam = 0, LPARAM lParam =
   return SendMessageW(GetDlgItem(page, id), message, wParam, lParam);
 }
 void Click(HWND page, int id) { Send(page, id, BM_CLICK); }
-void Choose(HWND page, int id, int index) {
-  Send(page, id, CB_SETCURSEL, static_cast<WPARAM>(index));
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-}
-// The right arrow on the focused tab strip.
-void NextTab(HWND page) {
-  HWND strip = FindWindowExW(page, nullptr, WC_TABCONTROLW, nullptr);
-  SendMessageW(strip, WM_KEYDOWN, VK_RIGHT, 0);
-  SendMessageW(strip, WM_KEYUP, VK_RIGHT, 0xC0000001);
-}
-
 class TasksPageProgram : public ::testing::Test {
  protected:
   void SetUp() override { ResetProductRegistry(); }
 
-  // Starts QMSettings and opens the Tasks page, the third row of the main list.
-  HWND OpenTasks(RunningProgram& program) {
-    if (!program.Start(kSettingsExe, L"")) return nullptr;
-    main_ = WaitForWindow(program.Id(), L"QM_OPTIONS", nullptr, kWait);
-    if (!main_) return nullptr;
-    TapRow(main_, 2);
-    return WaitForWindow(program.Id(), L"TasksSettingsWin", nullptr, kWait);
-  }
-  // The page's caption OK, then Done.
-  void CloseAndFinish(RunningProgram& program, HWND page) {
-    PostMessageW(page, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([page] { return !IsWindow(page); }, kWait));
-    PostMessageW(main_, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(program.WaitExit(kWait));
-  }
+  // The Tasks page is the third row of the main list.
+  HWND OpenTasks(RunningProgram& program) { return OpenPageFromList(program, 2, L"TasksSettingsWin", &main_); }
+  void CloseAndFinish(RunningProgram& program, HWND page) { ASSERT_TRUE(ClosePageAndDone(program, main_, page)); }
 
   HWND main_ = nullptr;
 };
@@ -63,26 +40,26 @@ TEST_F(TasksPageProgram, EveryChangeIsSavedAndAnUntouchedPageChangesNothing) {
   RunningProgram program;
   HWND page = OpenTasks(program);
   ASSERT_NE(nullptr, page);
-  Choose(page, 1201, 7);
-  Choose(page, 1203, 5);
+  ChooseItem(page, 1201, 7);
+  ChooseItem(page, 1203, 5);
   for (int id = 1204; id <= 1208; ++id) Click(page, id);
-  NextTab(page);
-  Choose(page, 1210, 3);
-  Choose(page, 1212, 0);
+  ASSERT_TRUE(NextTab(page));
+  ChooseItem(page, 1210, 3);
+  ChooseItem(page, 1212, 0);
   Click(page, 1213);
   Click(page, 1214);
-  NextTab(page);
+  ASSERT_TRUE(NextTab(page));
   ASSERT_TRUE(IsWindowVisible(GetDlgItem(page, 1220)));
   Send(page, 1216, WM_COMMAND, 1144 + 5);  // importance at the left
   Send(page, 1218, WM_COMMAND, 1144 + 7);  // the link beside it
   Send(page, 1220, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4 * 16 + 8, 8));  // category off
   Send(page, 1220, WM_LBUTTONUP, 0, MAKELPARAM(4 * 16 + 8, 8));
   EXPECT_EQ(383u - 32 - 256 - 16, ReadDword(HKEY_CURRENT_USER, kTasks, L"TasksRightIcons")) << "written at once";
-  NextTab(page);
+  ASSERT_TRUE(NextTab(page));
   Click(page, 1221);
   Send(page, 1223, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ddd d"));
   Send(page, 1225, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"d MMM yy"));
-  Choose(page, 1227, 2);
+  ChooseItem(page, 1227, 2);
   CloseAndFinish(program, page);
 
   const std::vector<std::pair<const wchar_t*, DWORD>> numbers = {

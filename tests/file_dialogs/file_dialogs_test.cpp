@@ -17,6 +17,7 @@
 #include "settings/shell/shell_state.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_driver.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -24,21 +25,6 @@ using Names = std::vector<std::wstring>;
 const std::wstring kRoot = L"\\DialogTests\\";
 
 std::wstring At(const wchar_t* relative) { return kRoot + relative; }
-
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + L"\\");
-      else DeleteFileW((folder + name).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
 
 // Each test starts in the root, in English, without pictures, and removes its folders.
 class FileDialogTest : public ::testing::Test {

@@ -23,21 +23,6 @@ void PngChunk(Bytes& out, const char* type, const Bytes& data) {
 
 }  // namespace
 
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + L"\\");
-      else DeleteFileW((folder + name).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
-
 std::wstring WriteTestFile(const std::wstring& relative, const Bytes& bytes) {
   const std::wstring path = kTestRoot + relative;
   for (std::size_t slash = path.find(L'\\', 1); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1))

@@ -8,15 +8,6 @@
 
 namespace {
 
-std::wstring EnglishText(UINT id) {
-  HMODULE library = LoadLibraryExW(L"C:\\Program Files\\Tessaly\\Quillmere\\LangRes\\QMEngRc.dll", nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE);
-  wchar_t text[1024] = {};
-  const int length = library ? LoadStringW(library, id, text, 1024) : 0;
-  if (library) FreeLibrary(library);
-  return std::wstring(text, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 // Runs a device tool and returns its exit code and output.
 DWORD RunTool(const wchar_t* exe, const std::wstring& arguments, std::wstring& output) {
   wchar_t folder[MAX_PATH];

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/support/test_files.h"
 
 // A path in the temporary folder with neither it nor its staged "<path>.new" present.
 inline std::wstring FreshVolumePath(const wchar_t* name) {
@@ -15,12 +15,3 @@ inline std::wstring FreshVolumePath(const wchar_t* name) {
   return path;
 }
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// The whole file; empty when it cannot be read.
-inline std::string ReadBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}

@@ -226,3 +226,12 @@ void TapListItem(HWND list, int index) {
   RECT rect = ListItemRect(list, index);
   Tap(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
+
+std::wstring EnglishText(UINT id) {
+  HMODULE library = LoadLibraryExW(L"C:\\Program Files\\Tessaly\\Quillmere\\LangRes\\QMEngRc.dll", nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE);
+  wchar_t text[1024] = {};
+  const int length = library ? LoadStringW(library, id, text, 1024) : 0;
+  if (library) FreeLibrary(library);
+  return std::wstring(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}

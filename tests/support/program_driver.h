@@ -43,6 +43,9 @@ bool WaitIdle(HWND window);
 // Polls the condition until it holds or the time runs out.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 
+// A text of the installed English language library, as the programs show it.
+std::wstring EnglishText(UINT id);
+
 // The text of a message box (the static control beside its icon).
 std::wstring MessageBoxText(HWND box);
 
