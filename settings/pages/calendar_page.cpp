@@ -10,7 +10,6 @@
 #include "settings/controls/file_dialog.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/memory_image.h"
-#include "settings/files/drawing_cache.h"
 #include "settings/files/sample_lines.h"
 #include "settings/pages/calendar_elements.h"
 #include "settings/store/settings_store.h"
@@ -122,11 +121,6 @@ const PageTab kTabs[] = {
     {642, kOtherList, kOtherList, kOtherRows},
 };
 
-constexpr UINT kAppointmentIconCaptions[] = {650, 651, 652, 653, 654, 1211, 655, 1212};
-constexpr DWORD kAppointmentIconIds[] = {1, 2, 4, 8, 16, 128, 64, 256};
-constexpr UINT kTaskIconCaptions[] = {650, 651, 652, 653, 654, 656, 655, 1212};
-constexpr DWORD kTaskIconIds[] = {1, 2, 4, 8, 16, 32, 64, 256};
-
 WideString Text(UINT id) {
   WideString text;
   LoadText(Modules().languageLibrary, id, text);
@@ -186,23 +180,15 @@ int CalendarPage::BuildOwnRow(HWND window, const PageRow& row, int y) {
       return 0;
     }
     case kIconsRow: {
-      MarkerRowItems appointments{kAppointmentIconCaptions, kAppointmentIconIds, nullptr, 8};
-      MarkerRowItems tasks{kTaskIconCaptions, kTaskIconIds, nullptr, 8};
-      const PlanarImage* appointmentGlyphs[8];
-      const PlanarImage* taskGlyphs[8];
-      for (int i = 0; i < 8; ++i) {
-        appointmentGlyphs[i] = &IconCodeGlyph(kAppointmentIconIds[i]);
-        taskGlyphs[i] = &IconCodeGlyph(kTaskIconIds[i]);
-      }
-      appointments.icons = appointmentGlyphs;
-      tasks.icons = taskGlyphs;
+      const ItemIcons appointments = ItemIcons::ForAppointments();
+      const ItemIcons tasks = ItemIcons::ForTasks();
       int advance = appointmentIcons_.Build(*this, window, {kApptLeft1Label, 645, nullptr, kApptLeft1Marker, kApptLeft1, 0},
                                             {kApptRightLabel, 649, nullptr, kApptRightMarker, kApptRight, 0},
                                             {kApptLeft2Label, 646, nullptr, kApptLeft2Marker, kApptLeft2, 0},
-                                            appointments, y);
+                                            appointments.Items(), y);
       advance += taskIcons_.Build(*this, window, {kTaskLeft1Label, 647, nullptr, kTaskLeft1Marker, kTaskLeft1, 0},
                                   {kTaskRightLabel, 1210, nullptr, kTaskRightMarker, kTaskRight, 0},
-                                  {kTaskLeft2Label, 648, nullptr, kTaskLeft2Marker, kTaskLeft2, 0}, tasks,
+                                  {kTaskLeft2Label, 648, nullptr, kTaskLeft2Marker, kTaskLeft2, 0}, tasks.Items(),
                                   y + advance);
       sampleY_ = y + advance + ScaleY(8);
       return advance;

@@ -6,7 +6,6 @@
 #include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/controls/memory_image.h"
-#include "settings/files/drawing_cache.h"
 #include "settings/files/sample_lines.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/date_texts.h"
@@ -81,12 +80,6 @@ constexpr UINT kFutureLimitChoices[] = {1077, 1078, 1079, 1080, 1081, 1082, 1083
 constexpr UINT kLineBreakerChoices[] = {109, 110, 111, 1233};
 constexpr UINT kFoldingChoices[] = {790, 791, 792};
 constexpr UINT kDateStructChoices[] = {1094, 1095, 1096};
-
-// The icons a task can show, as the three markers offer them (32 is the importance icon).
-constexpr UINT kIconCaptions[] = {650, 651, 652, 653, 654, 656, 655, 1212};
-constexpr DWORD kIconIds[] = {kIconReminder, kIconPrivate,    kIconRecurring,    kIconNote,
-                              kIconCategory, kIconImportance, kIconAttachedIcon, kIconLink};
-constexpr int kIconCount = static_cast<int>(sizeof kIconIds / sizeof kIconIds[0]);
 
 const PageRow kDisplayRows[] = {
     MadeListRow(kDateFormatLabel, kDateFormatBox, 1066, FillDateSamples, QM_NUMBER(tasks, TsksDateFrmt)),
@@ -181,13 +174,11 @@ int TasksPage::BuildOwnRow(HWND window, const PageRow& row, int y) {
 }
 
 int TasksPage::BuildIconRow(HWND window, int y) {
-  const PlanarImage* icons[kIconCount];
-  for (int index = 0; index < kIconCount; ++index) icons[index] = &IconCodeGlyph(kIconIds[index]);
-  const MarkerRowItems items{kIconCaptions, kIconIds, icons, kIconCount};
+  const ItemIcons icons = ItemIcons::ForTasks();
   const MarkerRowPart left1{kLeftIcon1Label, 647, nullptr, kLeftIcon1Marker, kLeftIcon1Notify, 0};
   const MarkerRowPart left2{kLeftIcon2Label, 648, nullptr, kLeftIcon2Marker, kLeftIcon2Notify, 0};
   const MarkerRowPart right{kRightIconsLabel, 1210, nullptr, kRightIconsMarker, kRightIconsNotify, 0};
-  const int advance = icons_.Build(*this, window, left1, right, left2, items, y);
+  const int advance = icons_.Build(*this, window, left1, right, left2, icons.Items(), y);
   sampleY_ = y + advance + ScaleY(8);
   return advance;
 }

@@ -1,6 +1,25 @@
 #include "settings/toolkit/icon_choice_group.h"
 
+#include "settings/files/drawing_cache.h"
 #include "settings/store/settings_store.h"
+
+namespace {
+
+constexpr UINT kAppointmentIconCaptions[] = {650, 651, 652, 653, 654, 1211, 655, 1212};
+constexpr DWORD kAppointmentIconIds[] = {kIconReminder, kIconPrivate,   kIconRecurring,    kIconNote,
+                                         kIconCategory, kIconAttendees, kIconAttachedIcon, kIconLink};
+constexpr UINT kTaskIconCaptions[] = {650, 651, 652, 653, 654, 656, 655, 1212};
+constexpr DWORD kTaskIconIds[] = {kIconReminder, kIconPrivate,    kIconRecurring,    kIconNote,
+                                  kIconCategory, kIconImportance, kIconAttachedIcon, kIconLink};
+
+}  // namespace
+
+ItemIcons::ItemIcons(const UINT* captions, const DWORD* ids) : captions_(captions), ids_(ids) {
+  for (int i = 0; i < kCount; ++i) glyphs_[i] = &IconCodeGlyph(ids[i]);
+}
+
+ItemIcons ItemIcons::ForAppointments() { return ItemIcons(kAppointmentIconCaptions, kAppointmentIconIds); }
+ItemIcons ItemIcons::ForTasks() { return ItemIcons(kTaskIconCaptions, kTaskIconIds); }
 
 void WriteNow(DwordSetting& setting, DWORD value) {
   setting.Set(value);

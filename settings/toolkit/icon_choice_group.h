@@ -40,5 +40,22 @@ class IconChoiceGroup {
   UINT rightNotify_ = 0;
 };
 
+// The icons an appointment or a task line can show, as the markers offer them: caption ids,
+// icon codes and the cached glyphs.
+class ItemIcons {
+ public:
+  static ItemIcons ForAppointments();
+  static ItemIcons ForTasks();
+  MarkerRowItems Items() const { return {captions_, ids_, glyphs_, kCount}; }
+
+ private:
+  static constexpr int kCount = 8;
+  ItemIcons(const UINT* captions, const DWORD* ids);
+
+  const UINT* captions_;
+  const DWORD* ids_;
+  const PlanarImage* glyphs_[kCount];
+};
+
 // Sets a record and writes it to the registry now rather than on Done.
 void WriteNow(DwordSetting& setting, DWORD value);
