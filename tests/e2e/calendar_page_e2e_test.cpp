@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "tests/e2e/main_window_driver.h"
 #include "tests/support/program_driver.h"
@@ -28,6 +30,38 @@ void NextTabs(HWND page, int count) {
 bool OpenElement(HWND page, int listId, int index, int editorId) {
   TapListItem(Control(page, listId), index);
   return WaitUntil([&] { return IsWindowVisible(Control(page, editorId)) != FALSE; }, kWait);
+}
+
+constexpr int kListTabs[][2] = {{2, 1218}, {3, 1219}, {5, 1220}, {6, 1221}, {8, 1222}};
+enum Editor : int { kCheck = 1226, kList = 1225, kPath = 1227, kText = 1230, kTitleOrder = 1237 };
+
+// Taps an element, scrolled into view first, and waits until the page has shown its editor.
+int ShowElement(HWND page, int listId, int index) {
+  HWND list = Control(page, listId);
+  SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+  TapListItem(list, index);
+  WaitUntil([&] {
+    return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) == LVIS_SELECTED;
+  }, kWait);
+  WaitIdle(page);
+  for (int editor : {kCheck, kList, kPath, kText, kTitleOrder})
+    if (IsWindowVisible(Control(page, editor))) return editor;
+  return 0;
+}
+
+// What an editor shows, as text.
+std::wstring Shown(HWND page, int editor) {
+  switch (editor) {
+    case kCheck: return SendMessageW(Control(page, kCheck), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"on" : L"off";
+    case kList: return std::to_wstring(SendMessageW(Control(page, kList), CB_GETCURSEL, 0, 0));
+    case kPath:
+    case kText: {
+      wchar_t text[300] = L"";
+      SendMessageW(Control(page, editor), WM_GETTEXT, 300, reinterpret_cast<LPARAM>(text));
+      return text;
+    }
+    default: return L"";
+  }
 }
 
 class CalendarPageProgram : public ::testing::Test {
@@ -80,6 +114,46 @@ TEST_F(CalendarPageProgram, ChangesAreSavedOnDoneAndAnUnchangedVisitWritesNothin
     CloseAndDone(program, page);
   }
   EXPECT_EQ(before, DumpRegistryTree(HKEY_CURRENT_USER, kProduct));
+}
+
+// Every element of every list changed from outside, saved with Done, and shown again by the
+// next run of the program, which reads it back from the registry.
+TEST_F(CalendarPageProgram, EveryElementChangedComesBackInTheNextRun) {
+  WriteDword(HKEY_CURRENT_USER, kProduct, L"dHeightLimit", 300);  // the pinned calendar fits
+  std::map<std::pair<int, int>, std::wstring> chosen;
+  for (int run = 0; run < 2; ++run) {
+    RunningProgram program;
+    HWND page = OpenCalendar(program);
+    ASSERT_NE(nullptr, page);
+    int tab = 0;
+    for (const auto& [listTab, listId] : kListTabs) {
+      NextTabs(page, listTab - tab);
+      tab = listTab;
+      const int count = static_cast<int>(SendMessageW(Control(page, listId), LVM_GETITEMCOUNT, 0, 0));
+      ASSERT_GT(count, 5) << listId;
+      for (int index = 0; index < count; ++index) {
+        const int editor = ShowElement(page, listId, index);
+        ASSERT_NE(0, editor) << listId << " element " << index;
+        const std::pair<int, int> element{listId, index};
+        if (run == 1) {
+          EXPECT_EQ(chosen[element], Shown(page, editor)) << listId << " element " << index;
+          continue;
+        }
+        if (editor == kCheck) SendMessageW(Control(page, kCheck), BM_CLICK, 0, 0);
+        if (editor == kList) {
+          const LRESULT choices = SendMessageW(Control(page, kList), CB_GETCOUNT, 0, 0);
+          ChooseItem(page, kList, static_cast<int>((SendMessageW(Control(page, kList), CB_GETCURSEL, 0, 0) + 1) % choices));
+        }
+        if (editor == kPath || editor == kText)
+          SendMessageW(Control(page, editor), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>((L"\\Folder " + std::to_wstring(index)).c_str()));
+        chosen[element] = Shown(page, editor);
+      }
+    }
+    CloseAndDone(program, page);
+  }
+  // Each changed element left its value in the registry (the title order was not changed).
+  EXPECT_GE(ValueNames(HKEY_CURRENT_USER, kCalendar).size(), chosen.size() - 1);
 }
 
 }  // namespace
