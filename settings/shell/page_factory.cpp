@@ -4,6 +4,9 @@
 
 #include "settings/base/program_modules.h"
 #include "settings/pages/calendar_page.h"
+#include "settings/pages/categories_page.h"
+#include "settings/pages/colours_page.h"
+#include "settings/pages/fonts_page.h"
 #include "settings/pages/general_page.h"
 #include "settings/pages/tasks_page.h"
 #include "settings/shell/shell_state.h"
@@ -25,6 +28,9 @@ SettingsPage* CreateSettingsPage(int command) {
     case 0: return new (std::nothrow) GeneralPage;
     case 1: return new (std::nothrow) CalendarPage;
     case 2: return new (std::nothrow) TasksPage;
+    case 7: return new (std::nothrow) FontsPage;
+    case 8: return new (std::nothrow) ColoursPage;
+    case 11: return new (std::nothrow) CategoriesPage;
     default: return nullptr;  // the other pages are not part of this build yet
   }
 }

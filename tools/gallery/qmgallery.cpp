@@ -1,8 +1,11 @@
 // qmgallery: shows one page or dialog of QMSettings as the program would, for screenshots.
 //   qmgallery page NAME [TAB [FORMAT [ITEM]]]
 //       NAME: general, calendar, tasks, ... as in the main list; FORMAT (1 to 12; 0 leaves
-//       it) sets the appointment display format; ITEM chooses an item of the tab's list
-//   qmgallery dialog load|save|folder|icons
+//       it) sets the appointment display format, or for fonts 1 the advanced mode; ITEM
+//       chooses an item of the tab's list
+//   qmgallery dialog load|save|folder|icons|font
+//   qmgallery dialog rename            (the rename dialog of a category filter)
+//   qmgallery dialog colour VIEW   (0 RGB Values, 1 HTML#, 2 Picker)
 // The shell starts as in the program; a page opens over a stand-in for the main window.
 #include <windows.h>
 #include <commctrl.h>
@@ -11,9 +14,14 @@
 #include <memory>
 
 #include "platform/ce_platform.h"
+#include "settings/base/load_text.h"
 #include "settings/base/program_modules.h"
+#include "settings/controls/colour_picker.h"
 #include "settings/controls/file_dialog.h"
+#include "settings/files/category_manager.h"
 #include "settings/files/icon_picker.h"
+#include "settings/pages/font_dialog.h"
+#include "settings/pages/rename_dialog.h"
 #include "settings/shell/page_factory.h"
 #include "settings/shell/shell_startup.h"
 #include "settings/store/settings_store.h"
@@ -63,7 +71,21 @@ void ChooseListItem(HWND page, int item) {
     if (!IsWindowVisible(child) || wcscmp(name, WC_LISTVIEWW) != 0) continue;
     ListView_SetItemState(child, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     SendMessageW(child, LVM_SETSELECTIONMARK, 0, item);
+    ListView_EnsureVisible(child, item, FALSE);
+    SetFocus(child);
     return;
+  }
+}
+
+// The device's categories have no colours until the user gives them some: a few get one, so
+// that the pictures show the colour boxes.
+void ColourSomeCategories() {
+  constexpr COLORREF kSamples[] = {RGB(0xE0, 0x40, 0x30), RGB(0x30, 0x90, 0xE0), RGB(0x40, 0xB0, 0x50)};
+  std::size_t row = 0;
+  for (const std::unique_ptr<Category>& category : Categories().Categories()) {
+    // Every other row, so that rows with and without a box show side by side.
+    if (row % 2 == 0 && row / 2 < sizeof kSamples / sizeof kSamples[0]) category->colour = kSamples[row / 2];
+    ++row;
   }
 }
 
@@ -77,6 +99,7 @@ int ShowPage(HINSTANCE instance, int command, int tab, int item) {
   HWND host = CreateWindowExW(0, kHostClass, L"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!host) return 1;
+  if (command == PageCommand(L"categories")) ColourSomeCategories();
   std::unique_ptr<SettingsPage> page(CreateSettingsPage(command));
   if (!page || !OpenSettingsPage(page.get(), host, command)) return 1;
   SelectTab(*page, tab);
@@ -89,7 +112,7 @@ int ShowPage(HINSTANCE instance, int command, int tab, int item) {
   return 0;
 }
 
-int ShowDialog(const wchar_t* kind) {
+int ShowDialog(const wchar_t* kind, int view) {
   if (wcscmp(kind, L"load") == 0) {
     auto request = MakeFileDialogRequest(L"Import Settings", L"qmsb", L"Settings backup", nullptr);
     return RunLoadFileDialog(*request) ? 0 : 1;
@@ -105,6 +128,24 @@ int ShowDialog(const wchar_t* kind) {
   if (wcscmp(kind, L"icons") == 0) {
     WideString path;
     return ChooseIcon(nullptr, Modules().instance, path) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"font") == 0) {
+    // The day titles: bold by default, with a colour of their own.
+    LOGFONTW font = Store().fonts.FontCalDayTitles.font;
+    COLORREF colour = RGB(0x33, 0x66, 0x99);
+    WideString title;
+    LoadText(Modules().languageLibrary, 973, title);
+    return RunFontDialog(Modules().instance, title.c_str(), font, colour) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"rename") == 0) {
+    WideString title(L"Filter 3");
+    return RunRenameDialog(Modules().instance, title, nullptr, 0) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"colour") == 0) {
+    auto request = MakeColourPickerRequest(RGB(0x99, 0x66, 0x33));
+    if (!request) return 1;
+    request->initialView = view;
+    return RunColourPicker(*request) ? 0 : 1;
   }
   return 2;
 }
@@ -123,9 +164,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   const int tab = argc > 3 ? _wtoi(argv[3]) : 0;
   if (wcscmp(argv[1], L"page") == 0 && PageCommand(argv[2]) >= 0) {
     if (argc > 4 && _wtoi(argv[4]) > 0) Store().calendar.ApptDisplayFormat.value = static_cast<DWORD>(_wtoi(argv[4]));
+    if (argc > 4 && wcscmp(argv[2], L"fonts") == 0) Store().fonts.FontGnrlUseAdvncd.value = _wtoi(argv[4]) == 1;
     result = ShowPage(instance, PageCommand(argv[2]), tab, argc > 5 ? _wtoi(argv[5]) : -1);
   } else if (wcscmp(argv[1], L"dialog") == 0)
-    result = ShowDialog(argv[2]);
+    result = ShowDialog(argv[2], tab);
   StopShell();
   LocalFree(argv);
   return result;
