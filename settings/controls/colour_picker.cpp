@@ -6,32 +6,23 @@
 #include "settings/base/program_modules.h"
 #include "settings/controls/colour_picker_dialog.h"
 
-namespace {
-
-void LoadLanguageText(UINT id, const wchar_t* english, WideString& out) {
-  LoadText(Modules().languageLibrary, id, out);
-  if (out.Empty()) out.Assign(english);
-}
-
-}  // namespace
-
 std::unique_ptr<ColourPickerRequest> MakeColourPickerRequest(COLORREF initial) {
   std::unique_ptr<ColourPickerRequest> request(new (std::nothrow) ColourPickerRequest);
   if (!request) return request;
   request->instance = Modules().instance ? Modules().instance : GetModuleHandleW(nullptr);
   request->resolutionLibrary = Modules().resolutionLibrary;
-  LoadLanguageText(1261, L"Select Color", request->title);
-  LoadLanguageText(1114, L"Cancel", request->cancelText);
-  LoadLanguageText(1480, L"Select", request->selectText);
-  LoadLanguageText(1128, L"Red", request->redLabel);
-  LoadLanguageText(1129, L"Green", request->greenLabel);
-  LoadLanguageText(1130, L"Blue", request->blueLabel);
-  LoadLanguageText(1262, L"RGB Values", request->rgbViewText);
-  LoadLanguageText(1263, L"Picker", request->paletteViewText);
-  LoadLanguageText(915, L"Default", request->defaultText);
-  LoadLanguageText(1122, L"Valid values are between 0-255", request->rangeText);
-  LoadLanguageText(1123, L"Invalid value", request->rangeCaption);
-  LoadLanguageText(1127, L"Selected color", request->bandLabel);
+  request->title = LanguageText(1261, L"Select Color");
+  request->cancelText = LanguageText(1114, L"Cancel");
+  request->selectText = LanguageText(1480, L"Select");
+  request->redLabel = LanguageText(1128, L"Red");
+  request->greenLabel = LanguageText(1129, L"Green");
+  request->blueLabel = LanguageText(1130, L"Blue");
+  request->rgbViewText = LanguageText(1262, L"RGB Values");
+  request->paletteViewText = LanguageText(1263, L"Picker");
+  request->defaultText = LanguageText(915, L"Default");
+  request->rangeText = LanguageText(1122, L"Valid values are between 0-255");
+  request->rangeCaption = LanguageText(1123, L"Invalid value");
+  request->bandLabel = LanguageText(1127, L"Selected color");
   request->initialView = kPaletteView;
   request->offerDefault = true;
   request->colour = initial;

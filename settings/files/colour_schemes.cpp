@@ -43,10 +43,7 @@ enum Message : UINT {
 
 // Each text's caption is the next id.
 int Tell(HWND owner, UINT textId, UINT buttons = MB_OK, UINT captionId = 0) {
-  WideString text, caption;
-  LoadText(Modules().languageLibrary, textId, text);
-  LoadText(Modules().languageLibrary, captionId ? captionId : textId + 1, caption);
-  return MessageBoxW(owner, text.c_str(), caption.c_str(), buttons);
+  return ShowLanguageMessage(owner, textId, captionId ? captionId : textId + 1, buttons);
 }
 
 bool Forbidden(wchar_t c) { return c < 32 || std::wcschr(L"\\/:*?\"<>|", c) != nullptr; }

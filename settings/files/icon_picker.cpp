@@ -5,7 +5,6 @@
 #include "platform/aygshell.h"
 #include "platform/ce_platform.h"
 #include "settings/base/load_text.h"
-#include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/inline_dialog.h"
@@ -22,14 +21,6 @@ constexpr int kBandFontId = 2;
 constexpr COLORREF kIconKey = 0x00FF00;
 constexpr COLORREF kFrameGrey = 0x787878;
 constexpr COLORREF kWhite = 0xFFFFFF;
-
-// A language text, or the English one when the language library has none.
-WideString Text(UINT id, const wchar_t* english) {
-  WideString text;
-  LoadText(Modules().languageLibrary, id, text);
-  if (text.Empty()) text.Assign(english);
-  return text;
-}
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP picture{};
@@ -59,10 +50,10 @@ class IconPicker final : public InlineDialog {
       : InlineDialog(instance, true),
         path_(path),
         choice_(path),
-        noneText_(Text(kNoneText, L"None")),
-        labelText_(Text(kIconLabelText, L"Icon:")),
-        cancelText_(Text(kCancelText, L"Cancel")),
-        selectText_(Text(kSelectText, L"Select")) {}
+        noneText_(LanguageText(kNoneText, L"None")),
+        labelText_(LanguageText(kIconLabelText, L"Icon:")),
+        cancelText_(LanguageText(kCancelText, L"Cancel")),
+        selectText_(LanguageText(kSelectText, L"Select")) {}
 
  protected:
   INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -7,7 +7,6 @@
 
 #include "platform/ce_platform.h"
 #include "settings/base/load_text.h"
-#include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/base/wide_string.h"
 #include "settings/controls/colour_picker.h"
@@ -141,13 +140,6 @@ Category* ItemCategory(HWND list, int index) {
 Category* MarkedCategory(HWND list, int* index) {
   *index = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
   return ItemCategory(list, *index);
-}
-
-void ShowMessage(HWND window, UINT textId, UINT captionId) {
-  WideString text, caption;
-  LoadText(Modules().languageLibrary, textId, text);
-  LoadText(Modules().languageLibrary, captionId, caption);
-  MessageBoxW(window, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The bitmap at most `limit` wide and high, its proportions kept, centred on (x, y); pure
@@ -352,9 +344,9 @@ void CategoriesPage::ChooseIconOfSelected(HWND window) {
   if (GetFileAttributesW(icon.c_str()) != INVALID_FILE_ATTRIBUTES) path.Assign(icon.c_str());
   if (ChooseIcon(window, Instance(), path) == 1) {
     switch (ChangeCategoryIcon(*category, path.c_str())) {
-      case IconChange::kNotABitmap: ShowMessage(window, kNotABitmapText, kIconCaption); break;
-      case IconChange::kCopyFailed: ShowMessage(window, kCopyFailedText, kIconCaption); break;
-      case IconChange::kKeptFile: ShowMessage(window, kKeptFileText, kIconCaption); break;
+      case IconChange::kNotABitmap: ShowLanguageMessage(window, kNotABitmapText, kIconCaption, MB_OK | MB_ICONEXCLAMATION); break;
+      case IconChange::kCopyFailed: ShowLanguageMessage(window, kCopyFailedText, kIconCaption, MB_OK | MB_ICONEXCLAMATION); break;
+      case IconChange::kKeptFile: ShowLanguageMessage(window, kKeptFileText, kIconCaption, MB_OK | MB_ICONEXCLAMATION); break;
       default: break;
     }
   }

@@ -2,7 +2,6 @@
 
 #include "platform/aygshell.h"
 #include "settings/base/load_text.h"
-#include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/base/wide_string.h"
 #include "settings/controls/colour_picker.h"
@@ -19,14 +18,6 @@ constexpr DWORD kCheckStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKB
 constexpr DWORD kSizeBoxStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
-// A language text, or the English one when the language library has none.
-WideString Text(UINT id, const wchar_t* english) {
-  WideString text;
-  LoadText(Modules().languageLibrary, id, text);
-  if (text.Empty()) text.Assign(english);
-  return text;
-}
-
 class FontDialog final : public InlineDialog {
  public:
   FontDialog(HINSTANCE instance, const wchar_t* title, LOGFONTW& font, COLORREF& colour)
@@ -34,9 +25,9 @@ class FontDialog final : public InlineDialog {
         title_(title),
         description_(font),
         colour_(colour),
-        applyText_(Text(1115, L"Apply")),
-        cancelText_(Text(1114, L"Cancel")),
-        noColourText_(Text(915, L"Default")) {}
+        applyText_(LanguageText(1115, L"Apply")),
+        cancelText_(LanguageText(1114, L"Cancel")),
+        noColourText_(LanguageText(915, L"Default")) {}
 
  protected:
   INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,7 +64,7 @@ void FontDialog::CreateMenuBar(HWND window) {
 }
 
 void FontDialog::CreateControls(HWND window) {
-  CreateStatic(window, kFontSizeLabel, Text(1121, L"Size:").c_str(), false);
+  CreateStatic(window, kFontSizeLabel, LanguageText(1121, L"Size:").c_str(), false);
   HWND sizes = CreateComboBox(window, kFontSizeBox, kSizeBoxStyle);
   struct Check {
     int id;
@@ -89,11 +80,11 @@ void FontDialog::CreateControls(HWND window) {
       {kFontStrikeOutCheck, 1120, L"Strikeout", description_.lfStrikeOut != 0},
   };
   for (const Check& check : checks) {
-    HWND box = CreateButton(window, check.id, Text(check.textId, check.english).c_str(), kCheckStyle, 0);
+    HWND box = CreateButton(window, check.id, LanguageText(check.textId, check.english).c_str(), kCheckStyle, 0);
     if (box) SendMessageW(box, BM_SETCHECK, check.checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  CreateStatic(window, kFontColourLabel, Text(1116, L"Color:").c_str(), false);
-  CreateButton(window, kFontColourButton, Text(861, L"Choose").c_str(), kButtonStyle, 0);
+  CreateStatic(window, kFontColourLabel, LanguageText(1116, L"Color:").c_str(), false);
+  CreateButton(window, kFontColourButton, LanguageText(861, L"Choose").c_str(), kButtonStyle, 0);
   if (sizes) FillSizes(sizes);
 }
 

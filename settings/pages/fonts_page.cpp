@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "settings/base/load_text.h"
-#include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/base/wide_string.h"
 #include "settings/controls/colour_picker.h"
@@ -107,12 +106,6 @@ const PageTab kTabs[] = {
     {kSimpleTabCaption, kEditButton, kElementList, kElementRows},
 };
 
-WideString Text(UINT id) {
-  WideString text;
-  LoadText(Modules().languageLibrary, id, text);
-  return text;
-}
-
 // Faces the display offers, each once; vertical faces ("@...") are no choice for a line of text.
 int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM box) {
   const auto list = reinterpret_cast<HWND>(box);
@@ -211,7 +204,7 @@ void FontsPage::OnRowsBuilt(HWND window) {
 void FontsPage::AddSoftKey(HWND) {
   HWND bar = MenuBar();
   if (!bar) return;
-  WideString text = Text(kApplyCaption);
+  WideString text = LanguageText(kApplyCaption);
   TBBUTTON button{};
   button.iBitmap = I_IMAGENONE;
   button.idCommand = kApplySizeToAllCommand;
@@ -233,7 +226,7 @@ void FontsPage::ApplyModeRule(HWND window) {
   for (int id = kSizeLabel; id <= kTitleSizeBox; ++id) EnableControl(window, id, !advanced_);
   HWND strip = TabStrip();
   if (!strip) return;
-  WideString caption = Text(TabCaptionId(kElementsTab));
+  WideString caption = LanguageText(TabCaptionId(kElementsTab));
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = caption.Raw();
@@ -293,7 +286,7 @@ void FontsPage::EditElement(HWND window) {
   LOGFONTW description = font.font;
   COLORREF colour = font.Colour();
   if (advanced_) {
-    RunFontDialog(Instance(), Text(element->captionId).c_str(), description, colour);
+    RunFontDialog(Instance(), LanguageText(element->captionId).c_str(), description, colour);
   } else {
     const COLORREF chosen = ChooseColour(colour);
     if (chosen != kCancelledColour) colour = chosen;
@@ -305,7 +298,7 @@ void FontsPage::EditElement(HWND window) {
 }
 
 void FontsPage::ApplySizeToAll(HWND window) {
-  if (MessageBoxW(window, Text(kApplyQuestion).c_str(), Text(kApplyCaption).c_str(), MB_YESNO) != IDYES) return;
+  if (ShowLanguageMessage(window, kApplyQuestion, kApplyCaption, MB_YESNO) != IDYES) return;
   ApplyGeneralSizeToAll(Store());
   const RECT band = SampleBand(window);
   InvalidateRect(window, &band, TRUE);
@@ -330,8 +323,8 @@ void FontsPage::PaintSample(HWND window, HDC dc) {
   int y = ScaleX(8);
   {
     ScopedSelectObject normal(dc, Font());
-    WideString caption = Text(advanced_ ? kFontOfText : kColourOfText);
-    caption.Append(Text(element->captionId).c_str());
+    WideString caption = LanguageText(advanced_ ? kFontOfText : kColourOfText);
+    caption.Append(LanguageText(element->captionId).c_str());
     RECT line{0, y, client.right, y + ScaleX(20)};
     DrawTextW(dc, caption.c_str(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
@@ -346,11 +339,11 @@ void FontsPage::PaintSample(HWND window, HDC dc) {
     ScopedFont own(CreateFontIndirectW(&description));
     ScopedSelectObject select(dc, own.Get() ? static_cast<HGDIOBJ>(own.Get()) : static_cast<HGDIOBJ>(Font()));
     RECT line{0, y, client.right, y + ScaleX(20)};
-    DrawTextW(dc, Text(kSampleText).c_str(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, LanguageText(kSampleText).c_str(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   y += ScaleX(20);
   DrawColourSwatch(*this, dc, font.Colour(), client.right - ScaleX(104), y);
   ScopedSelectObject normal(dc, Font());
   RECT label{0, y, client.right - ScaleX(106), y + ScaleX(20)};
-  DrawTextW(dc, Text(kColourLabelText).c_str(), -1, &label, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, LanguageText(kColourLabelText).c_str(), -1, &label, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

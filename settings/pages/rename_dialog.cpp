@@ -2,7 +2,6 @@
 
 #include "platform/aygshell.h"
 #include "settings/base/load_text.h"
-#include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/inline_dialog.h"
@@ -15,13 +14,6 @@ constexpr UINT kCancelText = 1114;
 constexpr UINT kOkText = 1115;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-WideString Text(UINT id, const wchar_t* english) {
-  WideString text;
-  LoadText(Modules().languageLibrary, id, text);
-  if (text.Empty()) text.Assign(english);
-  return text;
-}
-
 class RenameDialog final : public InlineDialog {
  public:
   RenameDialog(HINSTANCE instance, WideString& text, const RenameCheck& check, UINT refusalCaptionId)
@@ -29,7 +21,7 @@ class RenameDialog final : public InlineDialog {
         text_(text),
         check_(check),
         refusalCaptionId_(refusalCaptionId),
-        title_(Text(kTitleText, L"Rename")) {}
+        title_(LanguageText(kTitleText, L"Rename")) {}
 
  protected:
   INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -51,9 +43,9 @@ class RenameDialog final : public InlineDialog {
 };
 
 void RenameDialog::CreateControls(HWND window) {
-  const WideString label = Text(kLabelText, L"New name:");
-  const WideString ok = Text(kOkText, L"OK");
-  const WideString cancel = Text(kCancelText, L"Cancel");
+  const WideString label = LanguageText(kLabelText, L"New name:");
+  const WideString ok = LanguageText(kOkText, L"OK");
+  const WideString cancel = LanguageText(kCancelText, L"Cancel");
   CreateControl(window, L"static", label.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, false, kRenameLabelId, 0);
   // The text goes in once the box has its width: put into a box of the starting size, it
   // would stay scrolled out of view.
@@ -104,10 +96,7 @@ void RenameDialog::Confirm(HWND window) {
   wchar_t typed[kRenameTextChars + 1] = L"";
   GetDlgItemTextW(window, kRenameEditId, typed, kRenameTextChars + 1);
   if (const UINT refusal = check_ ? check_(typed) : 0) {
-    WideString message, caption;
-    LoadText(Modules().languageLibrary, refusal, message);
-    LoadText(Modules().languageLibrary, refusalCaptionId_, caption);
-    MessageBoxW(window, message.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ShowLanguageMessage(window, refusal, refusalCaptionId_, MB_OK | MB_ICONEXCLAMATION);
     HWND edit = GetDlgItem(window, kRenameEditId);
     SendMessageW(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);

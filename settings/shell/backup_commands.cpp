@@ -17,17 +17,13 @@ constexpr wchar_t kFilterDescription[] = L"QM Settings Backup (qmsb)";
 
 void ShowMessage(HWND owner, UINT textId, UINT captionId, const wchar_t* englishText, const wchar_t* englishCaption,
                  const wchar_t* path = nullptr) {
-  WideString text, caption;
-  LoadText(Modules().languageLibrary, textId, text);
-  LoadText(Modules().languageLibrary, captionId, caption);
-  if (text.Empty()) text.Assign(englishText);
-  if (caption.Empty()) caption.Assign(englishCaption);
+  WideString text = LanguageText(textId, englishText);
   if (path) {
     text.Append(L" \"");
     text.Append(path);
     text.Append(L"\"");
   }
-  MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK);
+  MessageBoxW(owner, text.c_str(), LanguageText(captionId, englishCaption).c_str(), MB_OK);
 }
 
 // "QM_Backup_" and today's date as yyyy_MM_dd.

@@ -21,7 +21,7 @@
 #include "settings/pages/rename_dialog.h"
 #include "settings/store/settings_store.h"
 #include "settings/store/theme_colours.h"
-#include "tests/categories_page/dialog_answers.h"
+#include "tests/support/dialog_answers.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/page_host.h"
 #include "tests/support/program_driver.h"

@@ -16,6 +16,7 @@
 #include "settings/base/scale.h"
 #include "settings/controls/colour_picker.h"
 #include "settings/controls/colour_picker_dialog.h"
+#include "tests/support/dialog_answers.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_driver.h"
 
@@ -104,31 +105,6 @@ bool BandShows(HWND dialog, COLORREF colour) {
   return found;
 }
 
-// A picker that is still open when the time runs out fails the test and is closed, with
-// whatever message box it shows, so that a fault cannot hang the run.
-class Deadline {
- public:
-  explicit Deadline(DWORD milliseconds) : timer_(SetTimer(nullptr, 0, milliseconds, Expire)) { s_expired = false; }
-  Deadline(const Deadline&) = delete;
-  Deadline& operator=(const Deadline&) = delete;
-  ~Deadline() { KillTimer(nullptr, timer_); }
-
- private:
-  static BOOL CALLBACK EndOne(HWND window, LPARAM) {
-    if (IsWindowVisible(window)) EndDialog(window, 0);
-    return TRUE;
-  }
-  // Keeps firing: a dialog that a message box held open ends on the next round.
-  static void CALLBACK Expire(HWND, UINT, UINT_PTR, DWORD) {
-    if (!s_expired) ADD_FAILURE() << "the picker was still open when the time ran out";
-    s_expired = true;
-    EnumThreadWindows(GetCurrentThreadId(), EndOne, 0);
-  }
-
-  static inline bool s_expired = false;
-  UINT_PTR timer_;
-};
-
 class ColourPickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -139,8 +115,7 @@ class ColourPickerTest : public ::testing::Test {
 
   // Runs the picker on `initial` with the answer; `boxes` answer the range messages.
   COLORREF Run(COLORREF initial, const std::function<void(HWND)>& answer, int boxes = 0) {
-    ModalAnswerer answerer;
-    Deadline deadline(20000);
+    DialogAnswers answerer(20000);
     answerer.Then(answer);
     for (int box = 0; box < boxes; ++box) {
       answerer.Then([this](HWND message) {

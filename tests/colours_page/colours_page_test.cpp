@@ -18,6 +18,7 @@
 #include "settings/files/wide_text_file.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/settings_page.h"
+#include "tests/support/dialog_answers.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/page_host.h"
 #include "tests/support/program_driver.h"
@@ -82,69 +83,20 @@ bool CloseRequested(HWND page) {
   return PeekMessageW(&message, GetWindow(page, GW_OWNER), kClosePageMessage, kClosePageMessage, PM_REMOVE) != FALSE;
 }
 
-// A dialog or message box still open when the time runs out fails the test and is ended,
-// so that an answer that never comes cannot hang the run.
-class Deadline {
- public:
-  explicit Deadline(DWORD milliseconds) : timer_(SetTimer(nullptr, 0, milliseconds, Expire)) { s_expired = false; }
-  Deadline(const Deadline&) = delete;
-  Deadline& operator=(const Deadline&) = delete;
-  ~Deadline() { KillTimer(nullptr, timer_); }
-
- private:
-  static BOOL CALLBACK EndOne(HWND window, LPARAM) {
-    if (IsWindowVisible(window) && ClassName(window) == L"#32770") EndDialog(window, 0);
-    return TRUE;
-  }
-  // Keeps firing: a dialog held open by a message box ends on the next round.
-  static void CALLBACK Expire(HWND, UINT, UINT_PTR, DWORD) {
-    if (!s_expired) ADD_FAILURE() << "a dialog was still open when the time ran out";
-    s_expired = true;
-    EnumThreadWindows(GetCurrentThreadId(), EndOne, 0);
-  }
-
-  static inline bool s_expired = false;
-  UINT_PTR timer_;
-};
-
-// Answers the dialogs and message boxes the page runs, in turn. The page itself is
-// activated again whenever one of them closes: that is no question to answer.
-class Answers {
- public:
-  using Action = ModalAnswerer::Action;
-  Answers() {
-    for (int spare = 0; spare < 64; ++spare)
-      answerer_.Then([this](HWND window) {
-        if (ClassName(window) == L"#32770" && next_ < actions_.size()) actions_[next_++](window);
-      });
-  }
-  Answers& Then(Action action) {
-    actions_.push_back(std::move(action));
-    return *this;
-  }
-  int Answered() const { return static_cast<int>(next_); }
-
- private:
-  std::vector<Action> actions_;
-  std::size_t next_ = 0;
-  ModalAnswerer answerer_;
-  Deadline deadline_{15000};
-};
-
 // Answers of the colour picker: a palette cell, Default, Cancel.
-Answers::Action PickCell(int cell) {
+DialogAnswers::Action PickCell(int cell) {
   return [cell](HWND picker) {
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(cell, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, cell)));
     PostMessageW(picker, WM_COMMAND, kColourSelectCommand, 0);
   };
 }
-Answers::Action PickDefault() {
+DialogAnswers::Action PickDefault() {
   return [](HWND picker) {
     PostMessageW(picker, WM_COMMAND, kColourDefaultCommand, 0);
     PostMessageW(picker, WM_COMMAND, kColourSelectCommand, 0);
   };
 }
-Answers::Action CellThenCancel(int cell) {
+DialogAnswers::Action CellThenCancel(int cell) {
   return [cell](HWND picker) {
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(cell, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, cell)));
     PostMessageW(picker, WM_COMMAND, kColourCancelCommand, 0);
@@ -192,7 +144,7 @@ class ColoursPageTest : public ::testing::Test {
   }
 
   // Answers the next message box with a button and keeps its text.
-  Answers::Action Answer(int button) {
+  DialogAnswers::Action Answer(int button) {
     return [this, button](HWND box) {
       messages_.push_back(MessageBoxText(box));
       PressButton(box, button);
@@ -228,15 +180,14 @@ TEST_F(ColoursPageTest, EverySixteenColoursIsSetThroughThePicker) {
 
   // Without a selection the button does nothing: no picker opens.
   {
-    Answers answerer;
-    answerer.Then(PickCell(0));
+    DialogAnswers answerer;  // answers nothing: a picker would stay open and fail the test
     host.Click(kChoose);
     EXPECT_EQ(0, answerer.Answered());
   }
   for (int index = 0; index < 16; ++index) {
     const int cell = (index * 3 + 1) % kPaletteCells;
     host.SelectListItem(kColourList, index);
-    Answers answerer;
+    DialogAnswers answerer;
     answerer.Then(index == 13 ? PickDefault() : PickCell(cell));
     host.Click(kChoose);
     ASSERT_EQ(1, answerer.Answered()) << index;
@@ -248,7 +199,7 @@ TEST_F(ColoursPageTest, EverySixteenColoursIsSetThroughThePicker) {
   // Cancel keeps the colour chosen before.
   host.SelectListItem(kColourList, 2);
   {
-    Answers answerer;
+    DialogAnswers answerer;
     answerer.Then(CellThenCancel(40));
     host.Click(kChoose);
   }
@@ -292,7 +243,7 @@ TEST_F(ColoursPageTest, SavedSchemeIsListedFirstAndBadNamesAreRefused) {
   ASSERT_EQ(static_cast<int>(files.size()), ListCount(Schemes()));
   for (const std::wstring& file : files) EXPECT_GE(FindItem(Schemes(), file.c_str()), 0) << file;
 
-  Answers answerer;
+  DialogAnswers answerer;
   answerer.Then(Answer(IDOK));
   host.Type(kName, L"Test Dusk");
   host.Click(kSave);
@@ -347,7 +298,7 @@ TEST_F(ColoursPageTest, AppliedSchemesReplaceColoursFontsAndCategories) {
   SelectScheme(L"Test Dusk.scm");
   {
     // No at the question changes nothing.
-    Answers answerer;
+    DialogAnswers answerer;
     answerer.Then(Answer(IDNO));
     Host().Click(kApply);
     EXPECT_EQ(EnglishText(873), messages_.back());
@@ -385,7 +336,7 @@ TEST_F(ColoursPageTest, AppliedSchemesReplaceColoursFontsAndCategories) {
   page = Open(1);
   SelectScheme(L"Test Full.scm");
   {
-    Answers answerer;
+    DialogAnswers answerer;
     answerer.Then(Answer(IDYES));
     Host().Click(kApply);
   }
@@ -412,7 +363,7 @@ TEST_F(ColoursPageTest, ABrokenSchemeChangesNothingAndSaysSo) {
   const std::wstring registry = DumpRegistryTree(HKEY_CURRENT_USER, kProduct);
   const std::wstring categories = DumpCategories();
 
-  Answers answerer;
+  DialogAnswers answerer;
   answerer.Then(Answer(IDOK)).Then(Answer(IDOK));
   Host().Click(kApply);
   Host().Click(kDelete);
@@ -444,7 +395,7 @@ TEST_F(ColoursPageTest, DeletingASchemeRemovesItsFileAndItem) {
   ASSERT_NE(nullptr, Open(1));
   const int count = ListCount(Schemes());
   SelectScheme(L"Test Gone.scm");
-  Answers answerer;
+  DialogAnswers answerer;
   answerer.Then(Answer(IDNO));
   Host().Click(kDelete);
   EXPECT_EQ(EnglishText(865), messages_.back());

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -19,6 +18,7 @@
 #include "settings/store/font_setting.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/settings_page.h"
+#include "tests/support/dialog_answers.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/page_host.h"
 #include "tests/support/registry_probe.h"
@@ -75,71 +75,6 @@ COLORREF PickCell(HWND picker, int cell) {
 // A soft key or menu command, as the menu bar sends it.
 void SendCommand(HWND window, int id) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-// Fails the test and ends any dialog or message box of this thread that has stayed open for
-// ten seconds, so that a modal loop nothing answers cannot hang the suite.
-class ModalDeadline {
- public:
-  ModalDeadline() : timer_(SetTimer(nullptr, 0, 1000, Check)) { t_deadline = this; }
-  ModalDeadline(const ModalDeadline&) = delete;
-  ModalDeadline& operator=(const ModalDeadline&) = delete;
-  ~ModalDeadline() {
-    KillTimer(nullptr, timer_);
-    t_deadline = nullptr;
-  }
-
- private:
-  static constexpr DWORD kLimit = 10000;
-  static void CALLBACK Check(HWND, UINT, UINT_PTR, DWORD) {
-    if (!t_deadline) return;
-    std::map<HWND, DWORD> open;
-    EnumThreadWindows(GetCurrentThreadId(), Note, reinterpret_cast<LPARAM>(&open));
-    t_deadline->opened_ = open;
-    for (const auto& [window, since] : open) {
-      if (GetTickCount() - since < kLimit) continue;
-      const std::wstring title = WindowText(window);
-      ADD_FAILURE() << "\"" << std::string(title.begin(), title.end()) << "\" was left open";
-      EndMenu();
-      EndDialog(window, 0);
-    }
-  }
-  static BOOL CALLBACK Note(HWND window, LPARAM open) {
-    if (ClassName(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    const auto known = t_deadline->opened_.find(window);
-    (*reinterpret_cast<std::map<HWND, DWORD>*>(open))[window] =
-        known != t_deadline->opened_.end() ? known->second : GetTickCount();
-    return TRUE;
-  }
-
-  static inline ModalDeadline* t_deadline = nullptr;
-  UINT_PTR timer_;
-  std::map<HWND, DWORD> opened_;
-};
-
-// Answers dialogs and message boxes only: the answerer also sees the page activated again
-// after the last dialog has gone, which the display may report late.
-class DialogAnswers {
- public:
-  DialogAnswers& Then(ModalAnswerer::Action action) {
-    answerer_.Then(OnlyDialogs(std::move(action)));
-    return *this;
-  }
-  int Answered() const { return answered_; }
-
- private:
-  ModalAnswerer::Action OnlyDialogs(ModalAnswerer::Action action) {
-    return [this, action](HWND window) {
-      if (ClassName(window) != L"#32770") {
-        answerer_.Then(OnlyDialogs(action));
-        return;
-      }
-      ++answered_;
-      action(window);
-    };
-  }
-
-  ModalAnswerer answerer_;
-  int answered_ = 0;
-};
 
 class FontsPageTest : public ::testing::Test {
  protected:
@@ -165,7 +100,6 @@ class FontsPageTest : public ::testing::Test {
   }
 
   std::unique_ptr<PageHost> host_;
-  ModalDeadline deadline_;
 };
 
 TEST_F(FontsPageTest, GeneralTabRoundTripsAndTheModeRenamesTheElementsTab) {

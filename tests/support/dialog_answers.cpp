@@ -1,4 +1,4 @@
-#include "tests/categories_page/dialog_answers.h"
+#include "tests/support/dialog_answers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
-// The dialogs and message boxes the page runs, answered in the order they come. Other
-// windows activated meanwhile (the page again, a menu bar's helper) are passed over. A dialog
+// The dialogs and message boxes the code under test runs, answered in the order they come.
+// Other windows activated meanwhile (a page again, a menu bar's helper) are passed over, which
+// a bare ModalAnswerer would hand the next answer to. A dialog
 // still open after the time limit fails the test and is ended, so that no test can hang.
 #include <windows.h>
 
@@ -11,6 +12,8 @@
 
 class DialogAnswers {
  public:
+  using Action = ModalAnswerer::Action;
+
   explicit DialogAnswers(DWORD limitMilliseconds = 15000);
   DialogAnswers(const DialogAnswers&) = delete;
   DialogAnswers& operator=(const DialogAnswers&) = delete;
