@@ -28,6 +28,7 @@
 #include "tests/support/registry_probe.h"
 #include "tests/support/registry_reset.h"
 #include "tests/support/test_files.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -67,28 +68,6 @@ std::string SolidBmp(int size, COLORREF colour) {
       file[at + 2] = static_cast<char>(GetRValue(colour));
     }
   return file;
-}
-
-void Pump(DWORD milliseconds) {
-  MSG message;
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5))
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// The colour of a point of the window as it prints itself.
-COLORREF PixelAt(HWND window, int x, int y) {
-  RECT client{};
-  GetClientRect(window, &client);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  const COLORREF colour = GetPixel(dc, x, y);
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  return colour;
 }
 
 Category& Named(const wchar_t* name) { return *Categories().FindCategory(name); }
@@ -151,7 +130,7 @@ class CategoriesPageTest : public ::testing::Test {
     std::wstring text;
     DialogAnswers answers;
     answers.Then([&](HWND dialog) {
-      for (int tries = 0; tries < 200 && !GetDlgItem(dialog, kIconGridId); ++tries) Pump(10);
+      for (int tries = 0; tries < 200 && !GetDlgItem(dialog, kIconGridId); ++tries) PumpFor(10);
       if (icon == -1) PressButton(dialog, kIconClearButtonId);
       if (icon >= 0) {
         RECT client{};
@@ -159,7 +138,7 @@ class CategoriesPageTest : public ::testing::Test {
         const int room = client.right - 8 - GetSystemMetrics(SM_CXVSCROLL);
         Tap(GetDlgItem(dialog, kIconGridId), 4 + room % 30 / 2 + icon * 30 + 15, 15);
       }
-      Pump(50);
+      PumpFor(50);
       PostMessageW(dialog, WM_COMMAND, kIconSelectCommand, 0);
     });
     if (message)
@@ -183,9 +162,9 @@ TEST_F(CategoriesPageTest, RowsShowIconsAndColoursAndThePickerSetsTheColour) {
   RECT client{};
   GetClientRect(list, &client);
   const int box = client.right - 4 - 7;
-  EXPECT_EQ(kBlue, PixelAt(list, box, 8)) << "business's colour box";
-  EXPECT_EQ(kRed, PixelAt(list, 10, 8)) << "business's icon";
-  EXPECT_EQ(kWhite, PixelAt(list, box, 16 + 8)) << "Family has no colour";
+  EXPECT_EQ(kBlue, PrintedPixel(list, box, 8)) << "business's colour box";
+  EXPECT_EQ(kRed, PrintedPixel(list, 10, 8)) << "business's icon";
+  EXPECT_EQ(kWhite, PrintedPixel(list, box, 16 + 8)) << "Family has no colour";
 
   {
     DialogAnswers none;
@@ -208,7 +187,7 @@ TEST_F(CategoriesPageTest, RowsShowIconsAndColoursAndThePickerSetsTheColour) {
   Select(1);
   Host().Click(kColourButton);
   EXPECT_EQ(cellColour, Named(L"Family").colour);
-  EXPECT_EQ(cellColour, PixelAt(list, box, 16 + 8));
+  EXPECT_EQ(cellColour, PrintedPixel(list, box, 16 + 8));
   EXPECT_EQ(list, GetFocus()) << "focus goes back to the list";
   Select(0);
   Host().Click(kColourButton);
@@ -224,7 +203,7 @@ TEST_F(CategoriesPageTest, IconsAreCopiedIntoTheIconsFolderAndDeletedFromIt) {
   PickIcon(0);
   EXPECT_EQ(ReadBytes(kLibrary + L"a.bmp"), ReadBytes(family));
   EXPECT_TRUE(Named(L"Family").icon);
-  EXPECT_EQ(kYellow, PixelAt(Host().Control(kList), 10, 16 + 8));
+  EXPECT_EQ(kYellow, PrintedPixel(Host().Control(kList), 10, 16 + 8));
 
   PickIcon(-2);  // the icon file itself, preselected
   EXPECT_EQ(ReadBytes(kLibrary + L"a.bmp"), ReadBytes(family));
@@ -244,7 +223,7 @@ TEST_F(CategoriesPageTest, IconsAreCopiedIntoTheIconsFolderAndDeletedFromIt) {
   PickIcon(-1);
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(family.c_str()));
   EXPECT_FALSE(Named(L"Family").icon);
-  EXPECT_EQ(ReadSelectionColours().background, PixelAt(Host().Control(kList), 10, 16 + 8))
+  EXPECT_EQ(ReadSelectionColours().background, PrintedPixel(Host().Control(kList), 10, 16 + 8))
       << "the selected row's fill where the icon was";
   EXPECT_TRUE(Named(L"business").icon) << "other categories keep theirs";
 }

@@ -19,6 +19,7 @@
 #include "tests/support/dialog_answers.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_driver.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -91,18 +92,7 @@ void MenuEntry(HWND dialog, int command) {
 bool BandShows(HWND dialog, COLORREF colour) {
   RECT client;
   GetClientRect(dialog, &client);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  bool found = false;
-  for (int y = client.bottom - kBand + 2; y < client.bottom && !found; ++y)
-    for (int x = 0; x < client.right / 2 && !found; ++x) found = GetPixel(dc, x, y) == colour;
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  return found;
+  return PrintedAreaHolds(dialog, {0, client.bottom - kBand + 2, client.right / 2, client.bottom}, colour);
 }
 
 class ColourPickerTest : public ::testing::Test {

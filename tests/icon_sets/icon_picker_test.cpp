@@ -18,33 +18,12 @@
 #include "tests/icon_sets/icon_test_files.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_driver.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
 constexpr COLORREF kBlue = 0xFF0000, kRed = 0x0000FF, kYellow = 0x00FFFF;
 constexpr int kIcons = 17;
-
-void Pump(DWORD milliseconds) {
-  MSG message;
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5))
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// Whether the area of the window, as it prints itself, holds the colour.
-bool Shows(HWND window, const RECT& area, COLORREF colour) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  bool found = false;
-  for (int y = area.top; y < area.bottom && !found; ++y)
-    for (int x = area.left; x < area.right && !found; ++x) found = GetPixel(dc, x, y) == colour;
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  return found;
-}
 
 class IconPickerTest : public ::testing::Test {
  protected:
@@ -69,10 +48,10 @@ class IconPickerTest : public ::testing::Test {
   int Run(WideString& path, const std::function<void(HWND grid)>& answer) {
     ModalAnswerer answerer;
     answerer.Then([&](HWND dialog) {
-      for (int tries = 0; tries < 100 && !GetDlgItem(dialog, kIconGridId); ++tries) Pump(10);
+      for (int tries = 0; tries < 100 && !GetDlgItem(dialog, kIconGridId); ++tries) PumpFor(10);
       dialog_ = dialog;
       MoveWindow(dialog, 0, 0, 240, 300, TRUE);  // a small screen's width: several rows
-      Pump(20);
+      PumpFor(20);
       RECT client;
       GetClientRect(dialog, &client);
       band_ = RECT{0, client.bottom - 28, client.right, client.bottom};
@@ -85,7 +64,7 @@ class IconPickerTest : public ::testing::Test {
   }
   void TapAt(HWND grid, int x, int y) {
     Tap(grid, x, y);
-    Pump(100);
+    PumpFor(100);
   }
   void TapIcon(HWND grid, int index) { TapAt(grid, margin_ + index % perRow_ * 30 + 15, index / perRow_ * 30 + 15); }
   void Press(int command) { PostMessageW(dialog_, WM_COMMAND, command, 0); }
@@ -103,19 +82,19 @@ TEST_F(IconPickerTest, GridTapsChooseIconsAndSelectConfirms) {
               EXPECT_NE(nullptr, SHFindMenuBar(dialog_)) << "soft keys";
               EXPECT_EQ((kIcons + perRow_ - 1) / perRow_, ListView_GetItemCount(grid));
               const RECT firstCell{margin_, 0, margin_ + 30, 30};
-              EXPECT_TRUE(Shows(grid, firstCell, 0x787878)) << "the cell's frame";
-              EXPECT_TRUE(Shows(grid, firstCell, kBlue)) << "the icon inside";
-              EXPECT_FALSE(Shows(dialog_, band_, kBlue)) << "a path without bitmap shows none";
+              EXPECT_TRUE(PrintedAreaHolds(grid, firstCell, 0x787878)) << "the cell's frame";
+              EXPECT_TRUE(PrintedAreaHolds(grid, firstCell, kBlue)) << "the icon inside";
+              EXPECT_FALSE(PrintedAreaHolds(dialog_, band_, kBlue)) << "a path without bitmap shows none";
               TapIcon(grid, 1);
-              EXPECT_TRUE(Shows(dialog_, band_, kRed));
+              EXPECT_TRUE(PrintedAreaHolds(dialog_, band_, kRed));
               // Past the last icon of the last row, and beside the last column: nothing.
               TapAt(grid, margin_ + (kIcons % perRow_ + 1) * 30 + 15, kIcons / perRow_ * 30 + 15);
               TapAt(grid, margin_ + perRow_ * 30 + 2, 15);
-              EXPECT_TRUE(Shows(dialog_, band_, kRed));
+              EXPECT_TRUE(PrintedAreaHolds(dialog_, band_, kRed));
               TapIcon(grid, perRow_ - 1);
-              EXPECT_FALSE(Shows(dialog_, band_, kRed)) << "the last column's icon";
+              EXPECT_FALSE(PrintedAreaHolds(dialog_, band_, kRed)) << "the last column's icon";
               TapIcon(grid, 16);
-              EXPECT_TRUE(Shows(dialog_, band_, kYellow));
+              EXPECT_TRUE(PrintedAreaHolds(dialog_, band_, kYellow));
               Press(kIconSelectCommand);
             }));
   EXPECT_EQ(std::wstring(ProgramIcons().Path(16)), path.c_str());
@@ -124,10 +103,10 @@ TEST_F(IconPickerTest, GridTapsChooseIconsAndSelectConfirms) {
 TEST_F(IconPickerTest, ClearEmptiesTheChoiceAndCancelKeepsThePath) {
   WideString path(ProgramIcons().Path(0));
   EXPECT_EQ(1, Run(path, [&](HWND) {
-              EXPECT_TRUE(Shows(dialog_, band_, kBlue)) << "the caller's choice";
+              EXPECT_TRUE(PrintedAreaHolds(dialog_, band_, kBlue)) << "the caller's choice";
               PressButton(dialog_, kIconClearButtonId);
-              Pump(50);
-              EXPECT_FALSE(Shows(dialog_, band_, kBlue));
+              PumpFor(50);
+              EXPECT_FALSE(PrintedAreaHolds(dialog_, band_, kBlue));
               Press(kIconSelectCommand);
             }));
   EXPECT_TRUE(path.Empty());

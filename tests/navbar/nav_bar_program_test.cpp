@@ -9,6 +9,7 @@
 #include "platform/ce_platform.h"
 #include "platform/device_facts.h"
 #include "tests/support/program_driver.h"
+#include "tests/support/window_pixels.h"
 #include "tools/navbar/nav_bar_layout.h"
 #include "tools/navbar/nav_bar_window.h"
 
@@ -34,15 +35,6 @@ LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Pump(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(10);
-  } while (GetTickCount() - start < milliseconds);
-}
-
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = L"";
   GetWindowTextW(window, text, 256);
@@ -54,7 +46,7 @@ bool WaitForTitle(HWND bar, const wchar_t* title) {
   DWORD start = GetTickCount();
   do {
     if (TextOf(bar) == title) return true;
-    Pump(20);
+    PumpFor(20);
   } while (GetTickCount() - start < kWait);
   return false;
 }
@@ -110,7 +102,7 @@ TEST_F(NavBarProgram, OkTapPostsIdOkToTheForegroundWindow) {
   EXPECT_TRUE(GetWindowLongPtrW(bar_, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
   TapOk();
-  Pump(300);
+  PumpFor(300);
   EXPECT_EQ(1, g_received.okCommands);
   EXPECT_EQ(static_cast<WPARAM>(IDOK), g_received.wParam);
   EXPECT_EQ(0, g_received.lParam);
@@ -118,7 +110,7 @@ TEST_F(NavBarProgram, OkTapPostsIdOkToTheForegroundWindow) {
   // A tap on the title is no OK.
   Tap(bar_, NavBarScale(60, 96), 5);
   WaitIdle(bar_);
-  Pump(300);
+  PumpFor(300);
   EXPECT_EQ(1, g_received.okCommands);
 }
 
@@ -129,7 +121,7 @@ TEST_F(NavBarProgram, FollowsRenamesAndTheOkStyleOfTheWindow) {
   // The style is read at the tap, so a window that has just dropped its OK gets nothing.
   SetWindowLongPtrW(page_, GWL_EXSTYLE, 0);
   TapOk();
-  Pump(300);
+  PumpFor(300);
   EXPECT_EQ(0, g_received.okCommands);
 }
 

@@ -112,15 +112,6 @@ std::wstring Text(HWND window) {
   return text;
 }
 
-void PumpFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(5);
-  } while (GetTickCount() - start < milliseconds);
-}
-
 Canvas::Canvas(int width, int height, COLORREF fill) : dc_(CreateCompatibleDC(nullptr)) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

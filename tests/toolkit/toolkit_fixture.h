@@ -10,6 +10,7 @@
 
 #include "settings/controls/gdi_guards.h"
 #include "settings/toolkit/settings_page.h"
+#include "tests/support/window_pixels.h"
 
 // Records what the base class asks of the page, in order.
 class RecordingPage : public SettingsPage {
@@ -62,7 +63,6 @@ std::wstring English(UINT id);
 std::vector<int> Place(HWND control);
 bool HasStyle(HWND window, DWORD bits);
 std::wstring Text(HWND window);
-void PumpFor(DWORD milliseconds);
 
 // A memory surface to paint into and read back.
 class Canvas {
