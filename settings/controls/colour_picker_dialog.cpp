@@ -74,16 +74,9 @@ bool ColourPicker::OnInitDialog(HWND window) {
 }
 
 void ColourPicker::CreateMenuBar(HWND window) {
-  SHMENUBARINFO info{};
-  info.cbSize = sizeof info;
-  info.hwndParent = window;
-  info.dwFlags = SHCMBF_HMENU;
-  info.nToolBarId = request_.menuBarId;
-  info.hInstRes = request_.instance;
-  if (!SHCreateMenuBar(&info)) return;
-  menuBar_ = info.hwndMB;
-  SetSoftKey(menuBar_, 0, kColourSelectCommand, request_.selectText);
-  SetSoftKey(menuBar_, 1, kColourMenuCommand, menuText_);
+  menuBar_ = CreateSoftKeyBar(window, request_.instance, request_.menuBarId, SHCMBF_HMENU, kColourSelectCommand,
+                              request_.selectText, kColourMenuCommand, menuText_);
+  if (!menuBar_) return;
   auto menu = reinterpret_cast<HMENU>(SendMessageW(menuBar_, SHCMBM_GETSUBMENU, 0, kColourMenuCommand));
   if (!menu) return;
   DeleteMenu(menu, 0, MF_BYPOSITION);

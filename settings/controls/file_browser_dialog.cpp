@@ -94,17 +94,11 @@ INT_PTR FileBrowserDialog::HandleMessage(HWND window, UINT message, WPARAM wPara
 }
 
 void FileBrowserDialog::CreateMenuBar(HWND window) {
-  SHMENUBARINFO info{};
-  info.cbSize = sizeof info;
-  info.hwndParent = window;
-  info.dwFlags = MenuBarFlags();
-  info.nToolBarId = request_.menuBarId;
-  info.hInstRes = request_.instance;
-  if (!SHCreateMenuBar(&info)) return;
-  SetSoftKey(info.hwndMB, 0, kSelectCommand, request_.selectText);
-  SetSoftKey(info.hwndMB, 1, kCancelCommand, request_.cancelText);
+  HWND bar = CreateSoftKeyBar(window, request_.instance, request_.menuBarId, MenuBarFlags(), kSelectCommand,
+                              request_.selectText, kCancelCommand, request_.cancelText);
+  if (!bar) return;
   // The Back key walks up a folder instead of leaving the dialog.
-  SendMessageW(info.hwndMB, SHCMBM_OVERRIDEKEY, VK_TBACK,
+  SendMessageW(bar, SHCMBM_OVERRIDEKEY, VK_TBACK,
                MAKELPARAM(SHMBOF_NODEFAULT | SHMBOF_NOTIFY, SHMBOF_NODEFAULT | SHMBOF_NOTIFY));
 }
 

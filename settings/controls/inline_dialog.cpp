@@ -141,3 +141,26 @@ void InlineDialog::SetSoftKey(HWND bar, int index, int command, WideString& text
   button.pszText = text.Raw();
   SendMessageW(bar, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
 }
+
+HWND InlineDialog::CreateSoftKeyBar(HWND window, HINSTANCE resources, int menuId, DWORD flags, int leftCommand,
+                                    WideString& leftText, int rightCommand, WideString& rightText) {
+  SHMENUBARINFO info{};
+  info.cbSize = sizeof info;
+  info.hwndParent = window;
+  info.dwFlags = flags;
+  info.nToolBarId = menuId;
+  info.hInstRes = resources;
+  if (!SHCreateMenuBar(&info)) return nullptr;
+  SetSoftKey(info.hwndMB, 0, leftCommand, leftText);
+  SetSoftKey(info.hwndMB, 1, rightCommand, rightText);
+  return info.hwndMB;
+}
+
+void InlineDialog::PaintWhite(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client{};
+  GetClientRect(window, &client);
+  if (dc) FillSolid(dc, client, RGB(255, 255, 255));
+  EndPaint(window, &paint);
+}

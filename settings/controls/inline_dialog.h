@@ -36,6 +36,8 @@ class InlineDialog {
   virtual void CreateControls(HWND window) = 0;
   // Called on WM_PAINT; must validate the window (BeginPaint / EndPaint).
   virtual void OnPaint(HWND window) = 0;
+  // An OnPaint for dialogs whose controls draw everything on a white ground.
+  static void PaintWhite(HWND window);
   virtual void OnSize(HWND window) = 0;
   // Scale state, fonts, activation record, title, menu bar, controls, then the shell's
   // dialog set-up. False when the shell's set-up failed.
@@ -54,6 +56,10 @@ class InlineDialog {
   virtual HWND CreateButton(HWND parent, int id, const wchar_t* text, DWORD style, LONG_PTR value);
   // Gives a soft key of the dialog's menu bar its command and text.
   static void SetSoftKey(HWND bar, int index, int command, WideString& text);
+  // The dialog's menu bar from menu resource menuId of resources, its two soft keys given
+  // their commands and texts. Null when the shell could not make the bar.
+  static HWND CreateSoftKeyBar(HWND window, HINSTANCE resources, int menuId, DWORD flags, int leftCommand,
+                               WideString& leftText, int rightCommand, WideString& rightText);
   virtual HWND CreateComboBox(HWND parent, int id, DWORD style);
 
   SHACTIVATEINFO& Activation() { return activation_; }

@@ -99,16 +99,8 @@ bool IconPicker::OnInitDialog(HWND window) {
 }
 
 void IconPicker::CreateMenuBar(HWND window) {
-  SHMENUBARINFO info{};
-  info.cbSize = sizeof info;
-  info.hwndParent = window;
-  info.dwFlags = SHCMBF_HMENU;
-  info.nToolBarId = kIconPickerMenuId;
-  info.hInstRes = Instance();
-  if (!SHCreateMenuBar(&info)) return;
-  menuBar_ = info.hwndMB;
-  SetSoftKey(menuBar_, 0, kIconSelectCommand, selectText_);
-  SetSoftKey(menuBar_, 1, kIconCancelCommand, cancelText_);
+  menuBar_ = CreateSoftKeyBar(window, Instance(), kIconPickerMenuId, SHCMBF_HMENU, kIconSelectCommand, selectText_,
+                              kIconCancelCommand, cancelText_);
 }
 
 INT_PTR IconPicker::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

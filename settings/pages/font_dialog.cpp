@@ -52,15 +52,8 @@ class FontDialog final : public InlineDialog {
 };
 
 void FontDialog::CreateMenuBar(HWND window) {
-  SHMENUBARINFO info{};
-  info.cbSize = sizeof info;
-  info.hwndParent = window;
-  info.dwFlags = SHCMBF_HMENU | SHCMBF_HIDESIPBUTTON;
-  info.nToolBarId = kFontDialogMenuId;
-  info.hInstRes = Instance();
-  if (!SHCreateMenuBar(&info)) return;
-  SetSoftKey(info.hwndMB, 0, kFontApplyCommand, applyText_);
-  SetSoftKey(info.hwndMB, 1, kFontCancelCommand, cancelText_);
+  CreateSoftKeyBar(window, Instance(), kFontDialogMenuId, SHCMBF_HMENU | SHCMBF_HIDESIPBUTTON, kFontApplyCommand,
+                   applyText_, kFontCancelCommand, cancelText_);
 }
 
 void FontDialog::CreateControls(HWND window) {

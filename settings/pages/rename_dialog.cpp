@@ -112,12 +112,7 @@ void RenameDialog::Finish(HWND window, INT_PTR result) {
 }
 
 void RenameDialog::OnPaint(HWND window) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT client{};
-  GetClientRect(window, &client);
-  if (dc) FillSolid(dc, client, kWhite);
-  EndPaint(window, &paint);
+  PaintWhite(window);
   // The panel goes down when another window takes the screen; the box brings it back.
   SipShowIM(SIPF_ON);
 }

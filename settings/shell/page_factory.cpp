@@ -6,8 +6,14 @@
 #include "settings/pages/calendar_page.h"
 #include "settings/pages/categories_page.h"
 #include "settings/pages/colours_page.h"
+#include "settings/pages/contacts_page.h"
 #include "settings/pages/fonts_page.h"
 #include "settings/pages/general_page.h"
+#include "settings/pages/messages_page.h"
+#include "settings/pages/notes_page.h"
+#include "settings/pages/pim_page.h"
+#include "settings/pages/special_events_page.h"
+#include "settings/pages/tabs_page.h"
 #include "settings/pages/tasks_page.h"
 #include "settings/shell/shell_state.h"
 #include "settings/toolkit/settings_page.h"
@@ -28,10 +34,16 @@ SettingsPage* CreateSettingsPage(int command) {
     case 0: return new (std::nothrow) GeneralPage;
     case 1: return new (std::nothrow) CalendarPage;
     case 2: return new (std::nothrow) TasksPage;
+    case 3: return new (std::nothrow) NotesPage;
+    case 4: return new (std::nothrow) ContactsPage;
+    case 5: return new (std::nothrow) MessagesPage;
+    case 6: return new (std::nothrow) SpecialEventsPage;
     case 7: return new (std::nothrow) FontsPage;
     case 8: return new (std::nothrow) ColoursPage;
+    case 9: return new (std::nothrow) PimPage;
+    case 10: return new (std::nothrow) TabsPage;
     case 11: return new (std::nothrow) CategoriesPage;
-    default: return nullptr;  // the other pages are not part of this build yet
+    default: return nullptr;
   }
 }
 

@@ -14,6 +14,7 @@
 #include "settings/pages/calendar_page.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/settings_page.h"
+#include "tests/support/device_clock.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/page_host.h"
 #include "tests/support/registry_probe.h"
@@ -275,18 +276,14 @@ TEST_F(CalendarPageTest, IconChoicesAndTheFormatArrowsAreWrittenAtOnce) {
 
 // The times the lists offer follow the user's clock.
 TEST_F(CalendarPageTest, TimesFollowTheDevicesClock) {
-  wchar_t savedFlag[8] = L"", savedFormat[64] = L"";
-  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ITIME, savedFlag, 8);
-  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, savedFormat, 64);
+  DeviceClock deviceClock;
   struct Clock {
-    const wchar_t* flag;
-    const wchar_t* format;
+    bool twentyFourHours;
     const wchar_t* firstHumanTime;
     const wchar_t* oneInTheAfternoon;
-  } clocks[] = {{L"0", L"h:mm:ss tt", L"0:00 AM", L"1:00 PM"}, {L"1", L"HH:mm:ss", L"0:00", L"13:00"}};
+  } clocks[] = {{false, L"0:00 AM", L"1:00 PM"}, {true, L"0:00", L"13:00"}};
   for (const Clock& clock : clocks) {
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ITIME, clock.flag);
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, clock.format);
+    deviceClock.Use(clock.twentyFourHours);
     host_.reset();
     Open();
     PageHost& host = Host();
@@ -297,8 +294,6 @@ TEST_F(CalendarPageTest, TimesFollowTheDevicesClock) {
     host.SelectListItem(1219, 12);
     EXPECT_EQ(clock.oneInTheAfternoon, host.ItemText(kEditorList, 13));
   }
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ITIME, savedFlag);
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, savedFormat);
 }
 
 }  // namespace

@@ -5,7 +5,12 @@
 //       chooses an item of the tab's list
 //   qmgallery dialog load|save|folder|icons|font
 //   qmgallery dialog rename            (the rename dialog of a category filter)
+//   qmgallery dialog alphabets         (the Contacts page's languages dialog)
+//   qmgallery dialog pim-missing       (the maker's calendar chosen but not installed)
+//   qmgallery dialog notes-folder|notes-listed (the Notes page's folder dialog, its message)
 //   qmgallery dialog colour VIEW   (0 RGB Values, 1 HTML#, 2 Picker)
+//   qmgallery dialog today-plugins|today-switch-off|today-already (the Tabs page's plug-in
+//       dialog over the device's Today items, its question and its message)
 // The shell starts as in the program; a page opens over a stand-in for the main window.
 #include <windows.h>
 #include <commctrl.h>
@@ -18,12 +23,16 @@
 #include "settings/base/program_modules.h"
 #include "settings/controls/colour_picker.h"
 #include "settings/controls/file_dialog.h"
+#include "settings/files/alphabets_dialog.h"
 #include "settings/files/category_manager.h"
 #include "settings/files/icon_picker.h"
+#include "settings/files/today_plugins.h"
 #include "settings/pages/font_dialog.h"
+#include "settings/pages/pim_page.h"
 #include "settings/pages/rename_dialog.h"
 #include "settings/shell/page_factory.h"
 #include "settings/shell/shell_startup.h"
+#include "settings/shell/shell_state.h"
 #include "settings/store/settings_store.h"
 #include "settings/toolkit/settings_page.h"
 
@@ -89,6 +98,11 @@ void ColourSomeCategories() {
   }
 }
 
+// One of the device's Today plug-ins already hosted as a tab, so that the tab list shows one.
+void AddSamplePluginTab() {
+  if (!FindPluginTab(Store().Tabs(), L"Battery Glance")) Store().Tabs().InsertSorted(MakePluginTab(L"Battery Glance"));
+}
+
 int ShowPage(HINSTANCE instance, int command, int tab, int item) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = HostProc;
@@ -100,6 +114,7 @@ int ShowPage(HINSTANCE instance, int command, int tab, int item) {
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!host) return 1;
   if (command == PageCommand(L"categories")) ColourSomeCategories();
+  if (command == PageCommand(L"tabs")) AddSamplePluginTab();
   std::unique_ptr<SettingsPage> page(CreateSettingsPage(command));
   if (!page || !OpenSettingsPage(page.get(), host, command)) return 1;
   SelectTab(*page, tab);
@@ -140,6 +155,34 @@ int ShowDialog(const wchar_t* kind, int view) {
   if (wcscmp(kind, L"rename") == 0) {
     WideString title(L"Filter 3");
     return RunRenameDialog(Modules().instance, title, nullptr, 0) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"notes-folder") == 0) {
+    auto request = MakeFileDialogRequest(L"Add Notes Folder", nullptr, nullptr, nullptr);
+    return RunSelectFolderDialog(*request) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"notes-listed") == 0) {
+    ShowLanguageMessage(nullptr, 1519, 1518, MB_OK);
+    return 0;
+  }
+  if (wcscmp(kind, L"pim-missing") == 0) {
+    ShowOwnCalendarMissing(nullptr);
+    return 0;
+  }
+  if (wcscmp(kind, L"alphabets") == 0) {
+    // Latin and Cyrillic ticked, with the device's custom alphabets below them.
+    return ChooseAlphabets(Modules().instance, Shell().normalFont.Get(), 1 | 2) != -1 ? 0 : 1;
+  }
+  if (wcscmp(kind, L"today-plugins") == 0) {
+    WideString name;
+    return ChooseTodayPlugin(nullptr, name) ? 0 : 1;
+  }
+  if (wcscmp(kind, L"today-switch-off") == 0) {
+    ShowLanguageMessage(nullptr, 1050, 1051, MB_YESNO);
+    return 0;
+  }
+  if (wcscmp(kind, L"today-already") == 0) {
+    ShowLanguageMessage(nullptr, 1058, 1059, MB_OK);
+    return 0;
   }
   if (wcscmp(kind, L"colour") == 0) {
     auto request = MakeColourPickerRequest(RGB(0x99, 0x66, 0x33));
