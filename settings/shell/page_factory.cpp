@@ -12,7 +12,7 @@
 #include "settings/pages/messages_page.h"
 #include "settings/pages/notes_page.h"
 #include "settings/pages/pim_page.h"
-#include "settings/pages/special_events_page.h"
+#include "settings/pages/sevents_page.h"
 #include "settings/pages/tabs_page.h"
 #include "settings/pages/tasks_page.h"
 #include "settings/shell/shell_state.h"

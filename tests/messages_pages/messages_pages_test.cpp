@@ -8,7 +8,7 @@
 
 #include "settings/base/load_text.h"
 #include "settings/files/category_manager.h"
-#include "settings/pages/special_events_page.h"
+#include "settings/pages/sevents_page.h"
 #include "settings/store/settings_store.h"
 #include "tests/support/page_host.h"
 #include "tests/support/registry_probe.h"
@@ -40,25 +40,6 @@ class MessagesPagesTest : public ::testing::Test {
 
   PageHost host_;
 };
-
-TEST_F(MessagesPagesTest, EachTabShowsItsOwnRangeOfControls) {
-  ASSERT_NE(nullptr, Open(kMessages));
-  for (int id = 1200; id <= 1204; ++id) EXPECT_TRUE(host_.Visible(id)) << id;
-  EXPECT_FALSE(host_.Visible(1206));
-  EXPECT_EQ(1, host_.Selection(1201)) << "the default D-pad choice";
-  host_.SelectTab(1);
-  EXPECT_FALSE(host_.Visible(1201));
-  for (int id = 1205; id <= 1208; ++id) EXPECT_TRUE(host_.Visible(id)) << id;
-  EXPECT_EQ(4, host_.ItemCount(1206));
-
-  ASSERT_NE(nullptr, Open(kSpecialEvents));
-  const int ranges[][2] = {{1200, 1207}, {1208, 1219}, {1220, 1223}};
-  for (int tab = 0; tab < 3; ++tab) {
-    host_.SelectTab(tab);
-    for (int id = 1200; id <= 1223; ++id)
-      EXPECT_EQ(id >= ranges[tab][0] && id <= ranges[tab][1], host_.Visible(id)) << tab << " " << id;
-  }
-}
 
 TEST_F(MessagesPagesTest, DateSamplesFollowTheNoDateEntryInFourPatterns) {
   const SYSTEMTIME date{2026, 3, 4, 5, 0, 0, 0, 0};

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "settings/controls/file_browser_dialog.h"
-#include "settings/files/alphabets_dialog.h"
 #include "settings/pages/notes_page.h"
 #include "settings/store/settings_store.h"
 #include "tests/support/dialog_answers.h"
@@ -169,7 +168,7 @@ TEST_F(NotesPageTest, FoldersAreAddedOnceRemovedAndRewrittenInOrderOnClose) {
   EXPECT_TRUE(Stored().empty());
 }
 
-TEST_F(NotesPageTest, SearchBarOffersTheActiveAlphabetsAndItsLastEntryReturnsToTheFirst) {
+TEST_F(NotesPageTest, SearchBarOffersTheActiveAlphabetsOfTheContacts) {
   WriteDword(HKEY_CURRENT_USER, kContactsKey, L"CntctsActiveLanguages", 0);
   PageHost& page = Open();
   ASSERT_EQ(2, page.ItemCount(kSearchBar)) << "no letters, and the choice of alphabets";
@@ -190,32 +189,6 @@ TEST_F(NotesPageTest, SearchBarOffersTheActiveAlphabetsAndItsLastEntryReturnsToT
   host_->Choose(kSearchBar, 3);
   Close();
   EXPECT_EQ(6u, Store().notes.NotesActiveSearchBar.value);
-
-  // The last entry runs the languages dialog: cancelled, then confirmed with nothing ticked.
-  Open();
-  {
-    DialogAnswers answers;
-    answers.Then([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
-    host_->Choose(kSearchBar, 4);
-    EXPECT_EQ(1, answers.Answered());
-  }
-  EXPECT_EQ(0, host_->Selection(kSearchBar));
-  EXPECT_EQ(5, host_->ItemCount(kSearchBar));
-  {
-    DialogAnswers answers;
-    answers.Then([](HWND dialog) {
-      HWND list = GetDlgItem(dialog, kAlphabetsListId);
-      for (int item = 0; item < ListView_GetItemCount(list); ++item) ListView_SetCheckState(list, item, FALSE);
-      SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    host_->Choose(kSearchBar, 4);
-    EXPECT_EQ(1, answers.Answered());
-  }
-  EXPECT_EQ(2, host_->ItemCount(kSearchBar)) << "refilled";
-  EXPECT_EQ(0, host_->Selection(kSearchBar));
-  Close();
-  EXPECT_EQ(0u, Store().notes.NotesActiveSearchBar.value);
-  EXPECT_EQ(0u, Store().contacts.CntctsActiveLanguages.value);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/pages/special_events_page.h"
+#include "settings/pages/sevents_page.h"
 
 #include <cwchar>
 #include <string>
