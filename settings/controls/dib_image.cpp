@@ -21,7 +21,7 @@ bool CopyBitmap(HBITMAP from, HBITMAP into, int width, int rows) {
   return copied;
 }
 
-bool CopyFromDc(HDC dc, int x, int y, HBITMAP into, int width, int rows) {
+bool CopyFromDcInto(HDC dc, int x, int y, HBITMAP into, int width, int rows) {
   ScopedMemoryDc target(dc);
   if (!target.Get()) return false;
   ScopedSelectObject targetBitmap(target.Get(), into);
@@ -87,21 +87,23 @@ bool DibImage::CreateFromBitmap(HBITMAP bitmap) {
   return true;
 }
 
-bool DibImage::CreateFromDc(HDC dc, int x, int y, int width, int rows) {
-  if (!Create(width, rows)) return false;
-  if (!CopyFromDc(dc, x, y, bitmap_, width, rows)) {
-    Free();
-    return false;
-  }
-  return true;
+bool DibImage::Reserve(int width, int rows) {
+  if (width <= 0 || rows <= 0) return false;
+  if (bitmap_ && width <= width_ && rows <= rows_) return true;
+  return Create(width > width_ ? width : width_, rows > rows_ ? rows : rows_);
 }
 
-bool DibImage::CopyToDc(HDC dc, int x, int y) const {
-  if (!bitmap_) return false;
+bool DibImage::CopyFromDc(HDC dc, int x, int y, int width, int rows) {
+  if (!bitmap_ || width > width_ || rows > rows_) return false;
+  return CopyFromDcInto(dc, x, y, bitmap_, width, rows);
+}
+
+bool DibImage::CopyToDc(HDC dc, int x, int y, int width, int rows) const {
+  if (!bitmap_ || width > width_ || rows > rows_) return false;
   ScopedMemoryDc source(dc);
   if (!source.Get()) return false;
   ScopedSelectObject sourceBitmap(source.Get(), bitmap_);
-  return BitBlt(dc, x, y, width_, rows_, source.Get(), 0, 0, SRCCOPY) != FALSE;
+  return BitBlt(dc, x, y, width, rows, source.Get(), 0, 0, SRCCOPY) != FALSE;
 }
 
 void DibImage::Free() {

@@ -18,11 +18,15 @@ class DibImage {
 
   // An uninitialised width x rows section; frees the previous one first.
   bool Create(int width, int rows);
-  // Copies of a whole bitmap or of a rectangle of a device context (SRCCOPY).
+  // Keeps the section when it holds width x rows already, else makes one (uninitialised)
+  // that holds both the old and the new size.
+  bool Reserve(int width, int rows);
+  // A copy of a whole bitmap (SRCCOPY).
   bool CreateFromBitmap(HBITMAP bitmap);
-  bool CreateFromDc(HDC dc, int x, int y, int width, int rows);
-  // Copies the section to (x, y) of a device context (SRCCOPY).
-  bool CopyToDc(HDC dc, int x, int y) const;
+  // Copies width x rows between (x, y) of a device context and the section's top left
+  // (SRCCOPY); false when the section is smaller.
+  bool CopyFromDc(HDC dc, int x, int y, int width, int rows);
+  bool CopyToDc(HDC dc, int x, int y, int width, int rows) const;
   void Free();
 
   int Width() const { return width_; }

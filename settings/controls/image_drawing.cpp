@@ -1,23 +1,68 @@
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
 #include "settings/base/scale.h"
+#include "settings/controls/alpha_blend.h"
 #include "settings/controls/colour_mix.h"
 #include "settings/controls/dib_image.h"
 #include "settings/controls/planar_image.h"
 
 namespace {
 
-// Sets every pixel of the copy to mix(colour, pixel, opacity(column, row)).
+DibImage& SharedSection() {
+  static DibImage section;
+  return section;
+}
+
+std::atomic_flag& SharedSectionBusy() {
+  static std::atomic_flag busy;
+  return busy;
+}
+
+// A copy of a rectangle of a device context to blend on, then copy back. The section is
+// kept between draws: touching a fresh section's pages costs more than the blend itself.
+// A draw that finds it in use (nested, or on another thread) gets a section of its own.
+class BlendSurface {
+ public:
+  BlendSurface(HDC dc, int x, int y, int width, int rows)
+      : shared_(!SharedSectionBusy().test_and_set(std::memory_order_acquire)),
+        section_(shared_ ? SharedSection() : own_),
+        width_(width),
+        rows_(rows) {
+    ready_ = section_.Reserve(width, rows) && section_.CopyFromDc(dc, x, y, width, rows);
+  }
+  BlendSurface(const BlendSurface&) = delete;
+  BlendSurface& operator=(const BlendSurface&) = delete;
+  ~BlendSurface() {
+    if (shared_) SharedSectionBusy().clear(std::memory_order_release);
+  }
+
+  bool Ready() const { return ready_; }
+  int Width() const { return width_; }
+  int Rows() const { return rows_; }
+  std::uint8_t* Row(int row) { return section_.Row(row); }
+  void CopyBack(HDC dc, int x, int y) const { section_.CopyToDc(dc, x, y, width_, rows_); }
+
+ private:
+  DibImage own_;
+  bool shared_;
+  DibImage& section_;
+  int width_;
+  int rows_;
+  bool ready_ = false;
+};
+
+// Sets every pixel of the surface to mix(colour, pixel, opacity(column, row)).
 template <typename Opacity>
-void BlendColour(DibImage& dib, COLORREF colour, Opacity opacity) {
+void BlendColour(BlendSurface& surface, COLORREF colour, Opacity opacity) {
   const int red = GetRValue(colour);
   const int green = GetGValue(colour);
   const int blue = GetBValue(colour);
-  for (int row = 0; row < dib.Rows(); ++row) {
-    std::uint8_t* pixel = dib.Row(row);
-    for (int column = 0; column < dib.Width(); ++column, pixel += 3) {
+  for (int row = 0; row < surface.Rows(); ++row) {
+    std::uint8_t* pixel = surface.Row(row);
+    for (int column = 0; column < surface.Width(); ++column, pixel += 3) {
       const int t = opacity(column, row);
       pixel[0] = MixChannel(blue, pixel[0], t);
       pixel[1] = MixChannel(green, pixel[1], t);
@@ -32,53 +77,40 @@ int DrawImage(const PlanarImage& image, HDC dc, int x, int y, int width, int hei
   if (!image.Drawable()) return 0;
   if (width == -1) width = image.Width();
   if (height == -1) height = image.Height();
-  DibImage dib;
-  if (!dib.CreateFromDc(dc, x, y, width, height)) return 0;
+  BlendSurface surface(dc, x, y, width, height);
+  if (!surface.Ready()) return 0;
 
   // A destination larger than the image repeats it; the same walk covers the equal size.
   const int imageWidth = image.Width();
   for (int row = 0; row < height; ++row) {
-    const std::size_t source = static_cast<std::size_t>(row % image.Height()) * static_cast<std::size_t>(imageWidth);
-    const std::uint8_t* red = image.Red() + source;
-    const std::uint8_t* green = image.Green() + source;
-    const std::uint8_t* blue = image.Blue() + source;
-    const std::uint8_t* alpha = image.Alpha() + source;
-    std::uint8_t* pixel = dib.Row(row);
-    for (int column = 0, at = 0; column < width; ++column, pixel += 3) {
-      const int a = alpha[at];
-      if (a == 255) {
-        pixel[0] = blue[at];
-        pixel[1] = green[at];
-        pixel[2] = red[at];
-      } else if (a != 0) {
-        pixel[0] = MixChannel(blue[at], pixel[0], a);
-        pixel[1] = MixChannel(green[at], pixel[1], a);
-        pixel[2] = MixChannel(red[at], pixel[2], a);
-      }
-      if (++at == imageWidth) at = 0;
-    }
+    const std::size_t start = static_cast<std::size_t>(row % image.Height()) * static_cast<std::size_t>(imageWidth);
+    const PlanarRow source{image.Red() + start, image.Green() + start, image.Blue() + start, image.Alpha() + start};
+    std::uint8_t* pixels = surface.Row(row);
+    for (int column = 0; column < width; column += imageWidth)
+      BlendRow(source, pixels + 3 * static_cast<std::size_t>(column),
+               width - column < imageWidth ? width - column : imageWidth);
   }
-  dib.CopyToDc(dc, x, y);
+  surface.CopyBack(dc, x, y);
   return 1;
 }
 
 void TintRect(HDC dc, int x, int y, int width, int height, COLORREF colour, int opacity) {
-  DibImage dib;
-  if (!dib.CreateFromDc(dc, x, y, width, height)) return;
+  BlendSurface surface(dc, x, y, width, height);
+  if (!surface.Ready()) return;
   const int t = opacity < 0 ? 0 : opacity > 255 ? 255 : opacity;
-  BlendColour(dib, colour, [t](int, int) { return t; });
-  dib.CopyToDc(dc, x, y);
+  BlendColour(surface, colour, [t](int, int) { return t; });
+  surface.CopyBack(dc, x, y);
 }
 
 void ShineRect(HDC dc, const RECT& rect, int cx, int cy, COLORREF colour) {
-  DibImage dib;
-  if (!dib.CreateFromDc(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top)) return;
+  BlendSurface surface(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  if (!surface.Ready()) return;
   // The opacity falls from 53 at the centre to 0 on the diamond 80 units out, then rises
   // again; one unit is one 96-dpi pixel.
   const int unit = ScaleY(1) > 0 ? ScaleY(1) : 1;
-  BlendColour(dib, colour, [&](int column, int row) {
+  BlendColour(surface, colour, [&](int column, int row) {
     const int distance = (std::abs(cy - (rect.top + row)) + std::abs(cx - (rect.left + column))) / unit;
     return std::abs(80 - distance % 255) * 2 / 3;
   });
-  dib.CopyToDc(dc, rect.left, rect.top);
+  surface.CopyBack(dc, rect.left, rect.top);
 }

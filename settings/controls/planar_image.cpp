@@ -1,6 +1,7 @@
 #include "settings/controls/planar_image.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -27,9 +28,20 @@ PlanarImage& PlanarImage::operator=(PlanarImage&& other) noexcept {
 }
 
 bool PlanarImage::Allocate(int width, int height) {
-  Free();
-  if (width <= 0 || height <= 0) return false;
+  // On a 32-bit device a large product would wrap into a small allocation.
+  if (width <= 0 || height <= 0 || static_cast<std::size_t>(height) > SIZE_MAX / static_cast<std::size_t>(width)) {
+    Free();
+    return false;
+  }
   const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  // Reloading an image of the same size is common, and the pages of fresh planes cost more
+  // to touch than most decoders spend on them.
+  if (alpha_ && size == static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {
+    width_ = width;
+    height_ = height;
+    return true;
+  }
+  Free();
   red_ = new (std::nothrow) std::uint8_t[size];
   green_ = new (std::nothrow) std::uint8_t[size];
   blue_ = new (std::nothrow) std::uint8_t[size];

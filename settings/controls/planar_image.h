@@ -14,9 +14,9 @@ class PlanarImage {
   PlanarImage& operator=(PlanarImage&& other) noexcept;
   ~PlanarImage() { Free(); }
 
-  // Allocates the four planes of a width x height image (contents undefined). Frees the
-  // previous planes first. False (and an empty image) when a plane cannot be allocated or
-  // the size is not positive.
+  // Allocates the four planes of a width x height image (contents undefined). Keeps the
+  // previous planes when they hold the same number of pixels, else frees them first. False
+  // (and an empty image) when a plane cannot be allocated or the size is not positive.
   bool Allocate(int width, int height);
   void Free();
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -28,7 +29,7 @@ TgaHeader ReadHeader(const std::uint8_t* h) {
   return {h[0], h[1], h[2], h[12] | (h[13] << 8), h[14] | (h[15] << 8), h[16], h[17]};
 }
 
-// Places pixels, given in file order, into the rows they belong to.
+// Places pixels, given in file order, into the rows they belong to, a row's run at a time.
 class PixelWriter {
  public:
   PixelWriter(PlanarImage& image, bool topFirst)
@@ -37,19 +38,54 @@ class PixelWriter {
   }
 
   bool Full() const { return rowsLeft_ == 0; }
+  // How many pixels fit before the current row ends.
+  std::size_t Room() const { return static_cast<std::size_t>(width_ - column_); }
 
-  // Blue, green, red and, with four bytes, alpha.
-  void Put(const std::uint8_t* pixel, std::size_t bytes) {
+  // count (at most Room()) pixels of bytesPerPixel bytes each: blue, green, red and, with
+  // four bytes, alpha.
+  void PutPixels(const std::uint8_t* data, std::size_t count, std::size_t bytesPerPixel) {
     const std::size_t at = row_ + static_cast<std::size_t>(column_);
-    image_.Blue()[at] = pixel[0];
-    image_.Green()[at] = pixel[1];
-    image_.Red()[at] = pixel[2];
-    image_.Alpha()[at] = bytes == 4 ? pixel[3] : 255;
-    if (++column_ == width_) NextRow();
+    if (bytesPerPixel == 4)
+      SplitFour(data, count, image_.Blue() + at, image_.Green() + at, image_.Red() + at, image_.Alpha() + at);
+    else
+      SplitThree(data, count, image_.Blue() + at, image_.Green() + at, image_.Red() + at, image_.Alpha() + at);
+    Advance(count);
+  }
+
+  // count (at most Room()) copies of one pixel.
+  void RepeatPixel(const std::uint8_t* pixel, std::size_t count, std::size_t bytesPerPixel) {
+    const std::size_t at = row_ + static_cast<std::size_t>(column_);
+    std::memset(image_.Blue() + at, pixel[0], count);
+    std::memset(image_.Green() + at, pixel[1], count);
+    std::memset(image_.Red() + at, pixel[2], count);
+    std::memset(image_.Alpha() + at, bytesPerPixel == 4 ? pixel[3] : 255, count);
+    Advance(count);
   }
 
  private:
-  void NextRow() {
+  static void SplitFour(const std::uint8_t* __restrict data, std::size_t count, std::uint8_t* __restrict blue,
+                        std::uint8_t* __restrict green, std::uint8_t* __restrict red, std::uint8_t* __restrict alpha) {
+    for (std::size_t i = 0; i < count; ++i) {
+      blue[i] = data[4 * i];
+      green[i] = data[4 * i + 1];
+      red[i] = data[4 * i + 2];
+      alpha[i] = data[4 * i + 3];
+    }
+  }
+
+  static void SplitThree(const std::uint8_t* __restrict data, std::size_t count, std::uint8_t* __restrict blue,
+                         std::uint8_t* __restrict green, std::uint8_t* __restrict red, std::uint8_t* __restrict alpha) {
+    for (std::size_t i = 0; i < count; ++i) {
+      blue[i] = data[3 * i];
+      green[i] = data[3 * i + 1];
+      red[i] = data[3 * i + 2];
+    }
+    std::memset(alpha, 255, count);
+  }
+
+  void Advance(std::size_t count) {
+    column_ += static_cast<int>(count);
+    if (column_ < width_) return;
     column_ = 0;
     if (--rowsLeft_ == 0) return;
     if (topFirst_)
@@ -69,8 +105,9 @@ class PixelWriter {
 // The caller has checked that the data holds every pixel.
 bool DecodeRaw(PixelWriter& writer, const std::uint8_t* data, std::size_t bytesPerPixel) {
   while (!writer.Full()) {
-    writer.Put(data, bytesPerPixel);
-    data += bytesPerPixel;
+    const std::size_t count = writer.Room();
+    writer.PutPixels(data, count, bytesPerPixel);
+    data += count * bytesPerPixel;
   }
   return true;
 }
@@ -87,12 +124,18 @@ bool DecodeRunLength(PixelWriter& writer, const std::uint8_t* data, std::size_t 
       if (size - at < bytesPerPixel) return false;
       const std::uint8_t* pixel = data + at;
       at += bytesPerPixel;
-      for (; count > 0 && !writer.Full(); --count) writer.Put(pixel, bytesPerPixel);
+      while (count > 0 && !writer.Full()) {
+        const std::size_t run = count < writer.Room() ? count : writer.Room();
+        writer.RepeatPixel(pixel, run, bytesPerPixel);
+        count -= run;
+      }
     } else {
-      for (; count > 0 && !writer.Full(); --count) {
-        if (size - at < bytesPerPixel) return false;
-        writer.Put(data + at, bytesPerPixel);
-        at += bytesPerPixel;
+      while (count > 0 && !writer.Full()) {
+        const std::size_t run = count < writer.Room() ? count : writer.Room();
+        if ((size - at) / bytesPerPixel < run) return false;
+        writer.PutPixels(data + at, run, bytesPerPixel);
+        at += run * bytesPerPixel;
+        count -= run;
       }
     }
   }
@@ -126,34 +169,37 @@ bool ReadWholeFile(const wchar_t* path, std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 HRESULT DecodeTga(PlanarImage& image, std::span<const std::uint8_t> data) {
-  image.Free();
-  if (data.size() < kHeaderSize) return E_FAIL;
+  // The image keeps its planes until the header is accepted: Allocate reuses them when the
+  // size is unchanged.
+  const auto fail = [&image] {
+    image.Free();
+    return E_FAIL;
+  };
+  if (data.size() < kHeaderSize) return fail();
   const TgaHeader header = ReadHeader(data.data());
-  if (header.colourMapType != 0) return E_FAIL;
-  if (header.imageType != kTypeTrueColour && header.imageType != kTypeRunLength) return E_FAIL;
+  if (header.colourMapType != 0) return fail();
+  if (header.imageType != kTypeTrueColour && header.imageType != kTypeRunLength) return fail();
   // Other depths would be read as three bytes per pixel and come out as noise.
-  if (header.depth != 24 && header.depth != 32) return E_FAIL;
+  if (header.depth != 24 && header.depth != 32) return fail();
   const std::size_t bytesPerPixel = header.depth == 32 ? 4 : 3;
 
-  if (data.size() - kHeaderSize < header.idLength) return E_FAIL;
+  if (data.size() - kHeaderSize < header.idLength) return fail();
   const std::span<const std::uint8_t> pixels = data.subspan(kHeaderSize + header.idLength);
-  if (!PlausibleSize(header, pixels.size(), bytesPerPixel)) return E_FAIL;
-  if (!image.Allocate(header.width, header.height)) return E_FAIL;
+  if (!PlausibleSize(header, pixels.size(), bytesPerPixel)) return fail();
+  if (!image.Allocate(header.width, header.height)) return fail();
 
   PixelWriter writer(image, (header.descriptor & kDescriptorTopFirst) != 0);
   const bool complete = header.imageType == kTypeTrueColour
                             ? DecodeRaw(writer, pixels.data(), bytesPerPixel)
                             : DecodeRunLength(writer, pixels.data(), pixels.size(), bytesPerPixel);
-  if (!complete) {
-    image.Free();
-    return E_FAIL;
-  }
-  return S_OK;
+  return complete ? S_OK : fail();
 }
 
 HRESULT LoadTgaFile(PlanarImage& image, const wchar_t* path) {
-  image.Free();
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes)) return E_FAIL;
+  if (!ReadWholeFile(path, bytes)) {
+    image.Free();
+    return E_FAIL;
+  }
   return DecodeTga(image, bytes);
 }

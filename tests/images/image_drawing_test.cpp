@@ -94,6 +94,92 @@ TEST(DrawImage, SmallerAreaShowsTheTopLeftPart) {
   EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(1, 3));
 }
 
+// An odd-width image with runs of transparent and opaque pixels between soft ones.
+void FillPattern(PlanarImage& image, int width, int height) {
+  ASSERT_TRUE(image.Allocate(width, height));
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::size_t at = static_cast<std::size_t>(y) * width + x;
+      image.Red()[at] = static_cast<std::uint8_t>(x * 23 + y);
+      image.Green()[at] = static_cast<std::uint8_t>(y * 41 + x * 3);
+      image.Blue()[at] = static_cast<std::uint8_t>(200 - x * 5);
+      const int run = (x + y * 3) / 9 % 4;
+      image.Alpha()[at] = run == 0 ? 0 : run == 1 ? 255 : static_cast<std::uint8_t>(x * 29 + y * 13);
+    }
+}
+
+TEST(DrawImage, MatchesThePlainBlendAtEveryWidthClippedOrTiled) {
+  constexpr int kWidth = 80;
+  constexpr int kHeight = 20;
+  Canvas canvas(kWidth, kHeight);
+  for (int width = 1; width <= 67; ++width) {
+    PlanarImage image;
+    FillPattern(image, width, 5);
+    struct Place {
+      int x, y, width, height;
+    };
+    const Place places[] = {
+        {7, 6, -1, -1},                       // inside
+        {-3, 6, -1, -1},                      // clipped on the left
+        {kWidth - width / 2 - 1, 6, -1, -1},  // on the right
+        {7, -2, -1, -1},                      // at the top
+        {7, kHeight - 3, -1, -1},             // at the bottom
+        {2, 3, width * 2 + 3, 12},            // repeated across and down
+    };
+    for (const Place& place : places) {
+      for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) canvas.SetPixelColour(x, y, RGB(x * 3, y * 11, (x ^ y) * 5));
+      ASSERT_EQ(1, DrawImage(image, canvas.Dc(), place.x, place.y, place.width, place.height));
+      const int drawnWidth = place.width == -1 ? width : place.width;
+      const int drawnHeight = place.height == -1 ? 5 : place.height;
+      for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+          COLORREF expected = RGB(x * 3, y * 11, (x ^ y) * 5);
+          const int column = x - place.x;
+          const int row = y - place.y;
+          if (column >= 0 && column < drawnWidth && row >= 0 && row < drawnHeight) {
+            const Rgba source = ImagePixel(image, column % width, row % 5);
+            expected = RGB(MixChannel(source.red, GetRValue(expected), source.alpha),
+                           MixChannel(source.green, GetGValue(expected), source.alpha),
+                           MixChannel(source.blue, GetBValue(expected), source.alpha));
+          }
+          if (canvas.Pixel(x, y) != expected)
+            FAIL() << "width " << width << " at " << place.x << "," << place.y << ": pixel " << x << "," << y;
+        }
+    }
+  }
+}
+
+// Draws on two threads at once must not share one blending surface.
+struct DrawJob {
+  COLORREF background;
+  int wrong = 0;
+};
+
+DWORD WINAPI DrawRepeatedly(void* parameter) {
+  DrawJob& job = *static_cast<DrawJob*>(parameter);
+  Canvas canvas(64, 64);
+  PlanarImage image;
+  MakeSolidImage(image, 64, 64, RGB(255, 255, 255), 128);
+  const COLORREF expected = MixColour(RGB(255, 255, 255), job.background, 128);
+  for (int i = 0; i < 200; ++i) {
+    canvas.Fill(job.background);
+    DrawImage(image, canvas.Dc(), 0, 0);
+    if (canvas.Pixel(i % 64, 63 - i % 64) != expected) ++job.wrong;
+  }
+  return 0;
+}
+
+TEST(DrawImage, ConcurrentDrawsStayApart) {
+  DrawJob jobs[2] = {{RGB(0, 0, 0)}, {RGB(0, 0, 250)}};
+  HANDLE threads[2];
+  for (int i = 0; i < 2; ++i) threads[i] = CreateThread(nullptr, 0, DrawRepeatedly, &jobs[i], 0, nullptr);
+  WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+  for (HANDLE thread : threads) CloseHandle(thread);
+  EXPECT_EQ(0, jobs[0].wrong);
+  EXPECT_EQ(0, jobs[1].wrong);
+}
+
 TEST(DrawImage, ImageWithoutAlphaDrawsNothing) {
   Canvas canvas(4, 4);
   canvas.Fill(RGB(5, 6, 7));

@@ -101,6 +101,45 @@ TEST(TgaDecoder, PacketsRunningPastTheLastPixelStopThere) {
   }
 }
 
+// Packets of every length from 1 to 128, repeats and literals in turn, running across rows
+// and past the last pixel, decoded into one image object after another of the same size.
+TEST(TgaDecoder, RunLengthStreamsOfAllPacketLengthsFillRowsInOrder) {
+  PlanarImage image;
+  struct Shape {
+    int width, height;
+  };
+  for (const Shape shape : {Shape{37, 9}, Shape{9, 37}, Shape{130, 3}})
+    for (int depth : {24, 32})
+      for (int descriptor : {0x20, 0}) {
+        SCOPED_TRACE(testing::Message() << shape.width << "x" << shape.height << " " << depth << " " << descriptor);
+        std::vector<std::uint8_t> bytes = TgaHeader(
+            {.imageType = 10, .width = shape.width, .height = shape.height, .depth = depth, .descriptor = descriptor});
+        std::vector<Rgba> pixels;
+        const std::size_t total = static_cast<std::size_t>(shape.width) * shape.height;
+        for (int packet = 0; pixels.size() < total; ++packet) {
+          const int length = 1 + packet * 37 % 128;
+          const bool repeat = packet % 2 == 0;
+          bytes.push_back(static_cast<std::uint8_t>((repeat ? 0x80 : 0) | (length - 1)));
+          for (int i = 0; i < length; ++i) {
+            const int n = static_cast<int>(pixels.size());
+            const Rgba colour = repeat ? Rgba{packet & 255, 7, 200, 40} : Rgba{n & 255, n >> 8, packet & 255, n * 3 & 255};
+            if (!repeat || i == 0) AppendPixel(bytes, colour, depth);
+            pixels.push_back(colour);
+          }
+        }
+        ASSERT_EQ(S_OK, DecodeTga(image, bytes));
+        ASSERT_EQ(shape.width, image.Width());
+        ASSERT_EQ(shape.height, image.Height());
+        for (int fileRow = 0; fileRow < shape.height; ++fileRow)
+          for (int x = 0; x < shape.width; ++x) {
+            Rgba expected = pixels[static_cast<std::size_t>(fileRow) * shape.width + x];
+            if (depth == 24) expected.alpha = 255;
+            const int y = descriptor ? fileRow : shape.height - 1 - fileRow;
+            ASSERT_EQ(expected, ImagePixel(image, x, y)) << x << "," << y;
+          }
+      }
+}
+
 TEST(TgaDecoder, RejectsColourMapsOtherTypesAndDepths) {
   const auto rejected = [](const TgaLayout& layout) {
     PlanarImage image;
