@@ -4,6 +4,8 @@
 // state these calls keep always reads as down.
 #include <windows.h>
 
+#include <cstddef>
+
 typedef struct tagSHACTIVATEINFO {
   DWORD cbSize;
   HWND hwndLastFocus;
@@ -12,6 +14,12 @@ typedef struct tagSHACTIVATEINFO {
   UINT fActive : 1;
   UINT fReserved : 29;
 } SHACTIVATEINFO, *PSHACTIVATEINFO;
+
+// Callers set cbSize to sizeof, and the calls reject any other value, so the record must keep
+// the device's layout: 12 bytes on the 32-bit device, the pointer aligned after cbSize on 64-bit.
+static_assert(offsetof(SHACTIVATEINFO, cbSize) == 0);
+static_assert(offsetof(SHACTIVATEINFO, hwndLastFocus) == sizeof(HWND));
+static_assert(sizeof(SHACTIVATEINFO) == (sizeof(HWND) == 4 ? 12 : 24));
 
 #ifndef SPI_SETSIPINFO
 #define SPI_SETSIPINFO 224

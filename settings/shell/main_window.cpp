@@ -7,6 +7,7 @@
 #include "settings/base/load_text.h"
 #include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
+#include "settings/base/startup_trace.h"
 #include "settings/controls/button_bar.h"
 #include "settings/controls/finger_list.h"
 #include "settings/controls/memory_image.h"
@@ -138,6 +139,7 @@ void Done(HWND window) {
 LRESULT OnCreate(HWND window) {
   StartShell();
   ShowMainView(window);
+  StartupTraceStep("main view");
   return 0;
 }
 

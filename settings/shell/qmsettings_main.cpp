@@ -5,6 +5,7 @@
 
 #include "platform/ce_platform.h"
 #include "settings/base/program_modules.h"
+#include "settings/base/startup_trace.h"
 #include "settings/shell/about_dialog.h"
 #include "settings/shell/main_window.h"
 #include "settings/shell/shell_state.h"
@@ -12,6 +13,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand) {
   ShellState& shell = Shell();
   Modules().instance = instance;
+  StartupTraceBegin(commandLine);
   shell.startMode = commandLine && wcscmp(commandLine, L"About") == 0 ? StartMode::About : StartMode::Normal;
 
   // One instance only. The class alone identifies it: the title is cleared while a page is
@@ -26,14 +28,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showC
                                 WS_VISIBLE | WS_CLIPSIBLINGS | 0x800, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!window) return 0;
+  StartupTraceStep("window created");
 
   if (shell.startMode == StartMode::About) ShowAboutDialog(instance);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
+  StartupTraceStep("first paint");
 
   HACCEL accelerators = LoadAcceleratorsW(instance, kMainWindowClass);
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  bool idle = false;
+  for (;;) {
+    // The first time the queue is empty, start-up is over.
+    if (!idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      idle = true;
+      StartupTraceStep("idle");
+      StartupTraceWrite();
+    }
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
     if (accelerators && TranslateAcceleratorW(message.hwnd, accelerators, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

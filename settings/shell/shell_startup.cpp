@@ -2,6 +2,7 @@
 
 #include "settings/base/program_modules.h"
 #include "settings/base/scale.h"
+#include "settings/base/startup_trace.h"
 #include "settings/controls/planar_image.h"
 #include "settings/files/category_manager.h"
 #include "settings/files/drawing_cache.h"
@@ -25,17 +26,23 @@ void StartShell() {
   shell.currentPage = nullptr;
   Modules().languageLibrary = nullptr;
   StartImagingFactory();
+  StartupTraceStep("imaging factory");
   shell.activation = SHACTIVATEINFO{};
   shell.activation.cbSize = sizeof(SHACTIVATEINFO);
   DwordSetting& vgaMode = Store().general.MyVgaMode;
   vgaMode.Load(nullptr, 0, L"MyVgaMode", 3);
   ScaleInit(vgaMode.value != 0);
   Store().LoadAll(Modules().languageLibrary);
+  StartupTraceStep("settings loaded");
   LoadResolutionLibrary();
+  StartupTraceStep("resolution library");
   LoadGlyphs(Drawing(), Modules().resolutionLibrary, L"");
+  StartupTraceStep("glyphs");
   shell.normalFont = CreateShellFont(false);
   shell.boldFont = CreateShellFont(true);
+  StartupTraceStep("fonts");
   Categories().Load(Modules().languageLibrary);
+  StartupTraceStep("categories");
 }
 
 void StopShell() {

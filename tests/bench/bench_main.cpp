@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "tests/bench/bench.h"
@@ -28,8 +29,10 @@ double BenchNow() {
   return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int main() {
+// With an argument, only the benchmarks whose name contains it.
+int main(int argc, char** argv) {
   for (const Entry& entry : Registry()) {
+    if (argc > 1 && !std::strstr(entry.name, argv[1])) continue;
     std::printf("== %s\n", entry.name);
     entry.function();
     std::fflush(stdout);

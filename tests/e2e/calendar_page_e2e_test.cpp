@@ -26,10 +26,15 @@ void NextTabs(HWND page, int count) {
   for (int i = 0; i < count; ++i) ASSERT_TRUE(NextTab(page));
 }
 
-// Taps an element of a list and waits until its editor shows.
+// Taps an element of a list and waits until it is selected and its editor shows (the
+// editor may already show for the element before, when both have the same kind).
 bool OpenElement(HWND page, int listId, int index, int editorId) {
-  TapListItem(Control(page, listId), index);
-  return WaitUntil([&] { return IsWindowVisible(Control(page, editorId)) != FALSE; }, kWait);
+  HWND list = Control(page, listId);
+  TapListItem(list, index);
+  return WaitUntil([&] {
+           return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) == LVIS_SELECTED;
+         }, kWait) &&
+         WaitIdle(page) && WaitUntil([&] { return IsWindowVisible(Control(page, editorId)) != FALSE; }, kWait);
 }
 
 constexpr int kListTabs[][2] = {{2, 1218}, {3, 1219}, {5, 1220}, {6, 1221}, {8, 1222}};
