@@ -3,6 +3,8 @@
 #include <new>
 #include <utility>
 
+#include "platform/imaging_server/png_reader.h"
+
 namespace {
 
 // Answers only inside this server: asks an IImage whether it is a CeImage.
@@ -38,7 +40,18 @@ LONG PhysicalSize(UINT pixels, double dpi) {
 
 }  // namespace
 
-HRESULT CeImage::Create(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image) {
+HRESULT CeImage::Create(std::unique_ptr<std::uint8_t[]> pixels, UINT width, UINT height, const GUID& rawFormat,
+                        double dpiX, double dpiY, IImage** image) {
+  if (!image) return E_POINTER;
+  *image = nullptr;
+  if (!pixels || width == 0 || height == 0) return E_INVALIDARG;
+  CeImage* created = new (std::nothrow) CeImage(std::move(pixels), width, height, rawFormat, dpiX, dpiY);
+  if (!created) return E_OUTOFMEMORY;
+  *image = created;
+  return S_OK;
+}
+
+HRESULT CeImage::Decode(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image) {
   if (!image) return E_POINTER;
   *image = nullptr;
   ComPtr<IWICBitmapFrameDecode> frame;
@@ -50,20 +63,22 @@ HRESULT CeImage::Create(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IIm
   result = converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                  WICBitmapPaletteTypeCustom);
   if (FAILED(result)) return result;
-  // Decoded once here, so that the image no longer needs its source bytes.
-  ComPtr<IWICBitmap> pixels;
-  result = wic.CreateBitmapFromSource(converter.Get(), WICBitmapCacheOnLoad, pixels.Put());
-  if (FAILED(result)) return result;
   UINT width = 0, height = 0;
-  result = pixels->GetSize(&width, &height);
+  result = converter->GetSize(&width, &height);
+  if (FAILED(result)) return result;
+  if (width == 0 || height == 0 || width > kMaxImagePixels / height) return E_FAIL;
+  // Decoded once here, so that the image no longer needs its source bytes.
+  const std::size_t size = std::size_t{width} * height * 4;
+  std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[size]);
+  if (!pixels) return E_OUTOFMEMORY;
+  result = converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(size), pixels.get());
   if (FAILED(result)) return result;
   double dpiX = 0, dpiY = 0;
   if (FAILED(frame->GetResolution(&dpiX, &dpiY))) dpiX = dpiY = 96;
-  CeImage* created = new (std::nothrow) CeImage(std::move(pixels), width, height, RawFormatOf(decoder), dpiX, dpiY);
-  if (!created) return E_OUTOFMEMORY;
-  *image = created;
-  return S_OK;
+  return Create(std::move(pixels), width, height, RawFormatOf(decoder), dpiX, dpiY, image);
 }
+
+const GUID& ImageFormatPng() { return kFormats[0].raw; }
 
 CeImage* CeImage::FromInterface(IImage* image) {
   void* identity = nullptr;
@@ -73,7 +88,8 @@ CeImage* CeImage::FromInterface(IImage* image) {
   return own;
 }
 
-CeImage::CeImage(ComPtr<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY)
+CeImage::CeImage(std::unique_ptr<std::uint8_t[]> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX,
+                 double dpiY)
     : pixels_(std::move(pixels)), width_(width), height_(height), rawFormat_(rawFormat), dpiX_(dpiX), dpiY_(dpiY) {}
 
 HRESULT CeImage::QueryInterface(REFIID iid, void** out) {

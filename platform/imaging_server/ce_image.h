@@ -1,21 +1,31 @@
 #pragma once
 // A decoded image: the first frame of a file, buffer or stream, held as 32-bit BGRA pixels
-// by Windows Imaging Component.
+// (alpha not premultiplied), rows of four bytes a pixel without padding.
 #include <wincodec.h>
+
+#include <cstdint>
+#include <memory>
 
 #include "platform/imaging.h"
 #include "platform/imaging_server/com_object.h"
 #include "platform/com_ptr.h"
 
+// The CE imaging library's ImageFormatPNG, an image's RawDataFormat.
+const GUID& ImageFormatPng();
+
 class CeImage final : public ComObject<IImage, IID_IImage> {
  public:
+  // Takes the pixels over into a new image holding one reference.
+  static HRESULT Create(std::unique_ptr<std::uint8_t[]> pixels, UINT width, UINT height, const GUID& rawFormat,
+                        double dpiX, double dpiY, IImage** image);
   // Decodes the decoder's first frame into a new image holding one reference.
-  static HRESULT Create(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image);
+  static HRESULT Decode(IWICImagingFactory& wic, IWICBitmapDecoder& decoder, IImage** image);
   // The server's own image behind an interface pointer, or null for anyone else's. The
   // caller's reference keeps it alive.
   static CeImage* FromInterface(IImage* image);
 
-  IWICBitmapSource* Pixels() const { return pixels_.Get(); }
+  const std::uint8_t* Pixels() const { return pixels_.get(); }
+  UINT Stride() const { return width_ * 4; }
   UINT Width() const { return width_; }
   UINT Height() const { return height_; }
 
@@ -28,9 +38,10 @@ class CeImage final : public ComObject<IImage, IID_IImage> {
   HRESULT STDMETHODCALLTYPE GetThumbnail(UINT thumbWidth, UINT thumbHeight, IImage** thumbImage) override;
 
  private:
-  CeImage(ComPtr<IWICBitmap> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX, double dpiY);
+  CeImage(std::unique_ptr<std::uint8_t[]> pixels, UINT width, UINT height, const GUID& rawFormat, double dpiX,
+          double dpiY);
 
-  ComPtr<IWICBitmap> pixels_;
+  std::unique_ptr<std::uint8_t[]> pixels_;
   UINT width_;
   UINT height_;
   GUID rawFormat_;

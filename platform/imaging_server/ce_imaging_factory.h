@@ -1,8 +1,13 @@
 #pragma once
-// The device's imaging factory (CLSID_ImagingFactory) over Windows Imaging Component: it
-// decodes what WIC decodes (PNG and GIF under Wine) and hands out 32-bit ARGB bitmaps.
-// Encoders, codec management and bitmaps over caller buffers are not provided.
+// The device's imaging factory (CLSID_ImagingFactory): it reads PNG files itself and other
+// formats through Windows Imaging Component (GIF, JPEG, BMP under Wine), which it starts only
+// when first needed, and hands out 32-bit ARGB bitmaps. Encoders, codec management and
+// bitmaps over caller buffers are not provided.
 #include <wincodec.h>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
 
 #include "platform/imaging.h"
 #include "platform/imaging_server/com_object.h"
@@ -33,7 +38,13 @@ class CeImagingFactory final : public ComObject<IImagingFactory, IID_IImagingFac
   HRESULT STDMETHODCALLTYPE UninstallImageCodec(const WCHAR* codecName, UINT flags) override;
 
  private:
-  explicit CeImagingFactory(ComPtr<IWICImagingFactory> wic);
+  CeImagingFactory() = default;
+  ~CeImagingFactory() override;
 
-  ComPtr<IWICImagingFactory> wic_;
+  // Windows Imaging Component's factory, created the first time it is needed; the factory
+  // owns it. Null with the failure in result when it cannot be created.
+  IWICImagingFactory* Wic(HRESULT& result);
+  HRESULT ImageFromBytes(const std::uint8_t* bytes, UINT size, IImage** image);
+
+  std::atomic<IWICImagingFactory*> wic_{nullptr};
 };

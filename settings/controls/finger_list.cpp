@@ -14,16 +14,25 @@ int RowHeight() { return ScaleY(42); }
 
 COLORREF Shade(COLORREF highlight, int t) { return MixColour(kBlack, highlight, t); }
 
-void FillVerticalGradient(HDC dc, int left, int top, int right, int bottom, COLORREF from, COLORREF to) {
-  if (bottom <= top || right <= left) return;
+// A vertical gradient from `from` at row top to `to` at row bottom, one pixel wide at x;
+// rows outside the device context's bitmap are clipped away.
+void FillColumnGradient(HDC dc, int x, int top, int bottom, COLORREF from, COLORREF to) {
+  if (bottom <= top) return;
   TRIVERTEX vertices[2] = {
-      {left, top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
+      {x, top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
        static_cast<COLOR16>(GetBValue(from) << 8), 0},
-      {right, bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
+      {x + 1, bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
        static_cast<COLOR16>(GetBValue(to) << 8), 0},
   };
   GRADIENT_RECT rect = {0, 1};
   GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+}
+
+// Each row of a vertical gradient is one colour, but GradientFill works out every pixel:
+// column 0 is filled and then copied across, the filled width doubling with each copy.
+void CopyFirstColumnAcross(HDC dc, int width, int height) {
+  for (int filled = 1; filled < width; filled *= 2)
+    BitBlt(dc, filled, 0, std::min(filled, width - filled), height, dc, 0, 0, SRCCOPY);
 }
 
 bool LoadEntryIcon(PlanarImage& icon, HMODULE module, int id) {
@@ -43,20 +52,20 @@ void FingerList::AddEntry(const wchar_t* caption, HMODULE module, int firstIconI
   LoadEntryIcon(entry->secondIcon, module, secondIconId);
   entry->command = command;
   entries_.push_back(std::move(entry));
-  background_.Destroy();
+  stale_ = true;
 }
 
 void FingerList::Clear() {
   entries_.clear();
   selected_ = -1;
-  background_.Destroy();
+  stale_ = true;
 }
 
 void FingerList::Place(HWND owner, int x, int y, int width, int height, ChooseCallback choose, void* cookie) {
   owner_ = owner;
   choose_ = choose;
   cookie_ = cookie;
-  background_.Destroy();
+  stale_ = true;
   LOGFONTW font = {};
   font.lfHeight = ScaleY(13);
   font.lfWeight = FW_BOLD;
@@ -68,7 +77,7 @@ void FingerList::Place(HWND owner, int x, int y, int width, int height, ChooseCa
 
 bool FingerList::Resize(int width, int height) {
   if (!placed_ || (width == scroller_.Width() && height == scroller_.Height())) return false;
-  background_.Destroy();
+  stale_ = true;
   scroller_.Resize(width, height);
   return true;
 }
@@ -94,7 +103,7 @@ void FingerList::ActivateSelected() {
 }
 
 void FingerList::Draw(HDC dc) {
-  if (placed_ && !background_.Dc()) scroller_.Repaint(false);
+  if (placed_ && stale_) scroller_.Repaint(false);
   scroller_.Draw(dc);
 }
 
@@ -105,7 +114,6 @@ bool FingerList::Timer(UINT_PTR id) { return scroller_.Timer(id); }
 
 void FingerList::Destroy() {
   scroller_.Destroy();
-  background_.Destroy();
   separatorBrush_.Reset();
   font_.Reset();
   placed_ = false;
@@ -116,13 +124,13 @@ FingerListEntry* FingerList::Entry(int index) {
 }
 
 int FingerList::Paint(void*, HDC dc, int, int offset, int width, int height) {
-  int total = std::max(EntryCount() * RowHeight(), height);
-  if (!background_.Dc() && !BuildBackground(dc, width, height, total)) return total;
+  const int total = std::max(EntryCount() * RowHeight(), height);
+  LayOutRows();
+  stale_ = false;
   contentHeight_ = total;
-  // The background holds one screen of margin above and below the rows; a drag that pulls
-  // further than that shows the margin's far edge instead of stale pixels.
-  int sourceTop = std::clamp(height - offset, 0, total + height);
-  BitBlt(dc, 0, 0, width, height, background_.Dc(), 0, sourceTop, SRCCOPY);
+  // The backdrop is one screen of margin above the rows, the rows and one screen below; a
+  // drag that pulls further than that shows the margin's far edge.
+  PaintBackdrop(dc, std::clamp(height - offset, 0, total + height), width, height, total);
   if (FingerListEntry* entry = Entry(selected_)) {
     if (entry->rowBottom + offset > 0 && entry->rowTop + offset < height) {
       DrawEntry(dc, *entry, entry->rowTop + offset, width, true);
@@ -151,24 +159,31 @@ int FingerList::EntryAt(int y) const {
   return -1;
 }
 
-bool FingerList::BuildBackground(HDC dc, int width, int height, int total) {
-  if (!background_.Create(dc, width, total + 2 * height)) return false;
-  HDC image = background_.Dc();
-  COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  FillVerticalGradient(image, 0, 0, width, height, Shade(highlight, 190), Shade(highlight, 160));
-  FillVerticalGradient(image, 0, height, width, height + total, Shade(highlight, 160), Shade(highlight, 70));
-  FillVerticalGradient(image, 0, height + total, width, total + 2 * height, Shade(highlight, 70),
-                       Shade(highlight, 40));
-  separatorBrush_.Reset(CreateSolidBrush(Shade(highlight, 55)));
-  int rowHeight = RowHeight();
+void FingerList::LayOutRows() {
+  const int rowHeight = RowHeight();
   int top = 0;
   for (auto& entry : entries_) {
     entry->rowTop = top;
     entry->rowBottom = top + rowHeight;
-    DrawEntry(image, *entry, height + top, width, false);
     top += rowHeight;
   }
-  return true;
+}
+
+// Only the part of the backdrop that shows is drawn, from its row `top` on: three gradients of
+// the highlight colour, and the rows unselected.
+void FingerList::PaintBackdrop(HDC dc, int top, int width, int height, int total) {
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  FillColumnGradient(dc, 0, -top, height - top, Shade(highlight, 190), Shade(highlight, 160));
+  FillColumnGradient(dc, 0, height - top, height + total - top, Shade(highlight, 160), Shade(highlight, 70));
+  FillColumnGradient(dc, 0, height + total - top, total + 2 * height - top, Shade(highlight, 70),
+                     Shade(highlight, 40));
+  CopyFirstColumnAcross(dc, width, height);
+  separatorBrush_.Reset(CreateSolidBrush(Shade(highlight, 55)));
+  const int rowHeight = RowHeight();
+  for (const auto& entry : entries_) {
+    const int y = height + entry->rowTop - top;
+    if (y + rowHeight > 0 && y < height) DrawEntry(dc, *entry, y, width, false);
+  }
 }
 
 void FingerList::DrawEntry(HDC dc, const FingerListEntry& entry, int y, int width, bool selected) const {
@@ -195,7 +210,7 @@ void FingerList::DrawEntry(HDC dc, const FingerListEntry& entry, int y, int widt
 
 void FingerList::BringSelectedIntoView() {
   if (!placed_) return;
-  if (!background_.Dc()) scroller_.Repaint(false);  // rows are laid out when painted
+  LayOutRows();
   const FingerListEntry* entry = Entry(selected_);
   int offset = scroller_.Offset();
   int height = scroller_.Height();

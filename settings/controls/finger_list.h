@@ -10,7 +10,6 @@
 #include "settings/base/wide_string.h"
 #include "settings/controls/gdi_guards.h"
 #include "settings/controls/kinetic_scroller.h"
-#include "settings/controls/memory_image.h"
 #include "settings/controls/planar_image.h"
 #include "settings/controls/scroll_content.h"
 
@@ -19,7 +18,7 @@ struct FingerListEntry {
   PlanarImage firstIcon;   // empty when none or not loadable
   PlanarImage secondIcon;  // loaded and kept; nothing draws it
   int command = 0;
-  // Content coordinates of the row, recorded when the list paints its background.
+  // Content coordinates of the row, recorded when the list lays out its rows.
   int rowTop = 0;
   int rowBottom = 0;
 };
@@ -77,13 +76,13 @@ class FingerList final : public ScrollContent {
 
  private:
   int EntryAt(int y) const;
-  bool BuildBackground(HDC dc, int width, int height, int total);
+  void LayOutRows();
+  void PaintBackdrop(HDC dc, int top, int width, int height, int total);
   void DrawEntry(HDC dc, const FingerListEntry& entry, int y, int width, bool selected) const;
   void BringSelectedIntoView();
 
   KineticScroller scroller_;
   std::vector<std::unique_ptr<FingerListEntry>> entries_;
-  MemoryImage background_;
   int contentHeight_ = 0;
   ScopedBrush separatorBrush_;
   ScopedFont font_;
@@ -92,4 +91,5 @@ class FingerList final : public ScrollContent {
   HWND owner_ = nullptr;
   int selected_ = -1;
   bool placed_ = false;
+  bool stale_ = true;  // entries or size changed since the last paint
 };

@@ -120,6 +120,9 @@ HWND InlineDialog::CreateStatic(HWND parent, int id, const wchar_t* text, bool b
 }
 
 HWND InlineDialog::CreateListView(HWND parent, int id, DWORD extraStyle) {
+  // The class is the common controls library's, which registers it on request.
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
   return CreateControl(parent, WC_LISTVIEWW, L"", kListViewStyle | extraStyle, false, id, 0);
 }
 

@@ -10,7 +10,6 @@
 #include "settings/base/startup_trace.h"
 #include "settings/controls/button_bar.h"
 #include "settings/controls/finger_list.h"
-#include "settings/controls/memory_image.h"
 #include "settings/files/category_manager.h"
 #include "settings/shell/about_dialog.h"
 #include "settings/shell/backup_commands.h"
@@ -153,12 +152,10 @@ void OnPaint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   RECT client;
   GetClientRect(window, &client);
-  MemoryImage surface;
-  if (surface.Create(dc, client.right, client.bottom)) {
-    MainList().Draw(surface.Dc());
-    MainBar().Paint(surface.Dc(), 0, client.bottom - BarHeight(), client.right, BarHeight());
-    BitBlt(dc, 0, 0, client.right, client.bottom, surface.Dc(), 0, 0, SRCCOPY);
-  }
+  // Straight to the window: the list and the bar are each copied from an image of their own
+  // and together cover the client area, so nothing flickers.
+  MainList().Draw(dc);
+  MainBar().Paint(dc, 0, client.bottom - BarHeight(), client.right, BarHeight());
   EndPaint(window, &paint);
 }
 

@@ -103,6 +103,13 @@ void SettingsStore::LoadInstallation() {
 }
 
 void SettingsStore::LoadGroup(KeyGroup group, HKEY key, LoadContext& context) {
+  // A key without values would answer every query "not found": its settings take their
+  // defaults without a registry call each, as on a device where nothing was set yet.
+  DWORD values = 0;
+  if (key && RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                              nullptr, nullptr) == ERROR_SUCCESS &&
+      values == 0)
+    key = nullptr;
   WideString text;
   for (const CatalogueRow& row : Catalogue()) {
     if (row.group != group) continue;

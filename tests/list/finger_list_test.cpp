@@ -264,6 +264,39 @@ TEST_F(FingerListTest, SelectedRowIsDrawnOverTheCachedRows) {
   EXPECT_NE(selectedFill, PixelShown(kWidth - 2, 2 * kRow + 2));
 }
 
+// Only the part of the backdrop that shows is painted, so every scroll position must show the
+// same backdrop: what one offset shows at row y, an offset d further shows at row y + d, in
+// the rows and in the margins pulled in past either end.
+TEST_F(FingerListTest, EveryScrollPositionShowsTheSameBackdrop) {
+  AddEntries(13);
+  Place();
+  const auto shown = [&](int offset) {
+    list.Scroller().SetOffset(offset, true);
+    ScopedGetDC screen(nullptr);
+    MemoryImage surface;
+    EXPECT_TRUE(surface.Create(screen, kWidth, kHeight));
+    list.Draw(surface.Dc());
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(kWidth * kHeight);
+    GetDIBits(surface.Dc(), surface.Bitmap(), 0, kHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    return pixels;
+  };
+  const int bottom = kHeight - 13 * kRow;  // the last row at the bottom of the list
+  for (const int offset : {kHeight - 100, 150, 0, -kRow - 5, bottom + 37, bottom, bottom - 200}) {
+    const auto here = shown(offset);
+    const auto further = shown(offset - 61);
+    int differing = 0;
+    for (int y = 0; y + 61 < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) differing += here[(y + 61) * kWidth + x] != further[y * kWidth + x];
+    EXPECT_EQ(0, differing) << offset;
+  }
+  // The margin above the rows runs from shade 190 at its top to shade 160 where they start.
+  const auto pulled = shown(kHeight);
+  EXPECT_EQ(MixColour(RGB(0, 0, 0), highlight, 190), PixelShown(kWidth - 1, 0) & 0xFFFFFF);
+  EXPECT_NE(pulled[(kHeight - 1) * kWidth], pulled[0]);
+}
+
 TEST_F(FingerListTest, KeyboardSelectionWrapsAndScrollsTheRowIntoView) {
   list.SelectNext();  // nothing to select
   EXPECT_EQ(-1, list.SelectedIndex());
