@@ -1,6 +1,7 @@
 #pragma once
-// The alpha blend of planar images over 24-bit pixels, written so that the compiler turns
-// its loops into vector code on any target. Results equal MixChannel's, bit for bit.
+// The alpha blend of planar images over 24-bit and 32-bit pixels, written so that the
+// compiler turns its loops into vector code on any target. Results equal MixChannel's, bit
+// for bit.
 #include <cstdint>
 
 // MixChannel(source, destination, alpha) in 16-bit arithmetic: s*t + d*(255-t) equals
@@ -22,3 +23,5 @@ struct PlanarRow {
 
 // Blends count source pixels over count pixels of blue, green, red bytes.
 void BlendRow(const PlanarRow& source, std::uint8_t* pixels, int count);
+// The same over pixels of blue, green, red and a fourth byte, which keeps its value.
+void BlendRow32(const PlanarRow& source, std::uint8_t* pixels, int count);

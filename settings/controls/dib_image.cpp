@@ -36,6 +36,7 @@ DibImage::DibImage(DibImage&& other) noexcept
     : bitmap_(std::exchange(other.bitmap_, nullptr)),
       bits_(std::exchange(other.bits_, nullptr)),
       stride_(std::exchange(other.stride_, 0)),
+      pixelBytes_(std::exchange(other.pixelBytes_, 3)),
       rows_(std::exchange(other.rows_, 0)),
       width_(std::exchange(other.width_, 0)) {}
 
@@ -45,22 +46,23 @@ DibImage& DibImage::operator=(DibImage&& other) noexcept {
     bitmap_ = std::exchange(other.bitmap_, nullptr);
     bits_ = std::exchange(other.bits_, nullptr);
     stride_ = std::exchange(other.stride_, 0);
+    pixelBytes_ = std::exchange(other.pixelBytes_, 3);
     rows_ = std::exchange(other.rows_, 0);
     width_ = std::exchange(other.width_, 0);
   }
   return *this;
 }
 
-bool DibImage::Create(int width, int rows) {
+bool DibImage::Create(int width, int rows, int bitsPerPixel) {
   Free();
-  if (width <= 0 || rows <= 0 || width > 0x3FFFFFF0) return false;
+  if (width <= 0 || rows <= 0 || width > 0x3FFFFFF0 || (bitsPerPixel != 24 && bitsPerPixel != 32)) return false;
   const int stride = (width + 3) & ~3;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = stride;
   info.bmiHeader.biHeight = -rows;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -70,6 +72,7 @@ bool DibImage::Create(int width, int rows) {
   }
   bits_ = static_cast<std::uint8_t*>(bits);
   stride_ = stride;
+  pixelBytes_ = bitsPerPixel / 8;
   rows_ = rows;
   width_ = width;
   return true;
@@ -87,10 +90,10 @@ bool DibImage::CreateFromBitmap(HBITMAP bitmap) {
   return true;
 }
 
-bool DibImage::Reserve(int width, int rows) {
+bool DibImage::Reserve(int width, int rows, int bitsPerPixel) {
   if (width <= 0 || rows <= 0) return false;
-  if (bitmap_ && width <= width_ && rows <= rows_) return true;
-  return Create(width > width_ ? width : width_, rows > rows_ ? rows : rows_);
+  if (bitmap_ && width <= width_ && rows <= rows_ && bitsPerPixel == 8 * pixelBytes_) return true;
+  return Create(width > width_ ? width : width_, rows > rows_ ? rows : rows_, bitsPerPixel);
 }
 
 bool DibImage::CopyFromDc(HDC dc, int x, int y, int width, int rows) {
@@ -111,4 +114,5 @@ void DibImage::Free() {
   bitmap_ = nullptr;
   bits_ = nullptr;
   stride_ = rows_ = width_ = 0;
+  pixelBytes_ = 3;
 }

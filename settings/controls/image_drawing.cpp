@@ -11,14 +11,31 @@
 
 namespace {
 
-DibImage& SharedSection() {
-  static DibImage section;
-  return section;
+// 32 when the destination's pixels are 32 bits (screens, and bitmaps made for them), else 24:
+// BitBlt between a section and a destination of one depth only copies rows, across depths
+// it converts every pixel, several times slower than the blend. A wrong guess costs only
+// time.
+int SurfaceDepth(HDC dc) {
+  BITMAP facts{};
+  if (GetObjectType(dc) == OBJ_MEMDC) {
+    const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    return bitmap && GetObjectW(bitmap, sizeof facts, &facts) && facts.bmBitsPixel == 32 ? 32 : 24;
+  }
+  // Other device contexts draw on the display. Asking one its depth takes longer than a
+  // whole blend (a round trip to the display server), so it is asked once.
+  static const int displayBits = GetDeviceCaps(dc, BITSPIXEL);
+  return displayBits == 32 ? 32 : 24;
 }
 
-std::atomic_flag& SharedSectionBusy() {
-  static std::atomic_flag busy;
-  return busy;
+// One kept section for each depth, and whether a draw is using it.
+struct SharedSurface {
+  DibImage section;
+  std::atomic_flag busy;
+};
+
+SharedSurface& Shared(int depth) {
+  static SharedSurface surfaces[2];
+  return surfaces[depth == 32 ? 1 : 0];
 }
 
 // A copy of a rectangle of a device context to blend on, then copy back. The section is
@@ -27,26 +44,29 @@ std::atomic_flag& SharedSectionBusy() {
 class BlendSurface {
  public:
   BlendSurface(HDC dc, int x, int y, int width, int rows)
-      : shared_(!SharedSectionBusy().test_and_set(std::memory_order_acquire)),
-        section_(shared_ ? SharedSection() : own_),
+      : depth_(SurfaceDepth(dc)),
+        shared_(!Shared(depth_).busy.test_and_set(std::memory_order_acquire)),
+        section_(shared_ ? Shared(depth_).section : own_),
         width_(width),
         rows_(rows) {
-    ready_ = section_.Reserve(width, rows) && section_.CopyFromDc(dc, x, y, width, rows);
+    ready_ = section_.Reserve(width, rows, depth_) && section_.CopyFromDc(dc, x, y, width, rows);
   }
   BlendSurface(const BlendSurface&) = delete;
   BlendSurface& operator=(const BlendSurface&) = delete;
   ~BlendSurface() {
-    if (shared_) SharedSectionBusy().clear(std::memory_order_release);
+    if (shared_) Shared(depth_).busy.clear(std::memory_order_release);
   }
 
   bool Ready() const { return ready_; }
   int Width() const { return width_; }
   int Rows() const { return rows_; }
+  int PixelBytes() const { return section_.PixelBytes(); }
   std::uint8_t* Row(int row) { return section_.Row(row); }
   void CopyBack(HDC dc, int x, int y) const { section_.CopyToDc(dc, x, y, width_, rows_); }
 
  private:
   DibImage own_;
+  int depth_;
   bool shared_;
   DibImage& section_;
   int width_;
@@ -60,9 +80,10 @@ void BlendColour(BlendSurface& surface, COLORREF colour, Opacity opacity) {
   const int red = GetRValue(colour);
   const int green = GetGValue(colour);
   const int blue = GetBValue(colour);
+  const int step = surface.PixelBytes();
   for (int row = 0; row < surface.Rows(); ++row) {
     std::uint8_t* pixel = surface.Row(row);
-    for (int column = 0; column < surface.Width(); ++column, pixel += 3) {
+    for (int column = 0; column < surface.Width(); ++column, pixel += step) {
       const int t = opacity(column, row);
       pixel[0] = MixChannel(blue, pixel[0], t);
       pixel[1] = MixChannel(green, pixel[1], t);
@@ -82,12 +103,14 @@ int DrawImage(const PlanarImage& image, HDC dc, int x, int y, int width, int hei
 
   // A destination larger than the image repeats it; the same walk covers the equal size.
   const int imageWidth = image.Width();
+  const int step = surface.PixelBytes();
+  const auto blendRow = step == 4 ? BlendRow32 : BlendRow;
   for (int row = 0; row < height; ++row) {
     const std::size_t start = static_cast<std::size_t>(row % image.Height()) * static_cast<std::size_t>(imageWidth);
     const PlanarRow source{image.Red() + start, image.Green() + start, image.Blue() + start, image.Alpha() + start};
     std::uint8_t* pixels = surface.Row(row);
     for (int column = 0; column < width; column += imageWidth)
-      BlendRow(source, pixels + 3 * static_cast<std::size_t>(column),
+      blendRow(source, pixels + step * static_cast<std::size_t>(column),
                width - column < imageWidth ? width - column : imageWidth);
   }
   surface.CopyBack(dc, x, y);

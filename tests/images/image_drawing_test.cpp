@@ -94,6 +94,53 @@ TEST(DrawImage, SmallerAreaShowsTheTopLeftPart) {
   EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(1, 3));
 }
 
+// A 24-bit surface, as Canvas is a 32-bit one: draws blend on a section of the destination's
+// depth, so both kinds are drawn on.
+class Canvas24 {
+ public:
+  Canvas24(int width, int height) : stride_((width * 3 + 3) & ~3) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<std::uint8_t*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+  }
+  Canvas24(const Canvas24&) = delete;
+  Canvas24& operator=(const Canvas24&) = delete;
+  ~Canvas24() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+  COLORREF Pixel(int x, int y) const {
+    GdiFlush();
+    const std::uint8_t* pixel = At(x, y);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+  }
+  void SetPixelColour(int x, int y, COLORREF colour) {
+    GdiFlush();
+    std::uint8_t* pixel = At(x, y);
+    pixel[0] = GetBValue(colour);
+    pixel[1] = GetGValue(colour);
+    pixel[2] = GetRValue(colour);
+  }
+
+ private:
+  std::uint8_t* At(int x, int y) const { return bits_ + static_cast<std::size_t>(y) * stride_ + 3 * x; }
+  int stride_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  std::uint8_t* bits_;
+};
+
 // An odd-width image with runs of transparent and opaque pixels between soft ones.
 void FillPattern(PlanarImage& image, int width, int height) {
   ASSERT_TRUE(image.Allocate(width, height));
@@ -108,10 +155,11 @@ void FillPattern(PlanarImage& image, int width, int height) {
     }
 }
 
-TEST(DrawImage, MatchesThePlainBlendAtEveryWidthClippedOrTiled) {
+template <typename Surface>
+void ExpectPlainBlendAtEveryWidthClippedOrTiled() {
   constexpr int kWidth = 80;
   constexpr int kHeight = 20;
-  Canvas canvas(kWidth, kHeight);
+  Surface canvas(kWidth, kHeight);
   for (int width = 1; width <= 67; ++width) {
     PlanarImage image;
     FillPattern(image, width, 5);
@@ -148,6 +196,11 @@ TEST(DrawImage, MatchesThePlainBlendAtEveryWidthClippedOrTiled) {
         }
     }
   }
+}
+
+TEST(DrawImage, MatchesThePlainBlendAtEveryWidthClippedOrTiled) {
+  ExpectPlainBlendAtEveryWidthClippedOrTiled<Canvas>();
+  ExpectPlainBlendAtEveryWidthClippedOrTiled<Canvas24>();
 }
 
 // Draws on two threads at once must not share one blending surface.
@@ -189,9 +242,11 @@ TEST(DrawImage, ImageWithoutAlphaDrawsNothing) {
   EXPECT_EQ(RGB(5, 6, 7), canvas.Pixel(0, 0));
 }
 
-TEST(TintRect, BlendsTheColourOverTheRectangleOnly) {
-  Canvas canvas(6, 6);
-  canvas.Fill(RGB(10, 20, 30));
+template <typename Surface>
+void ExpectTintOverTheRectangleOnly() {
+  Surface canvas(6, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 6; ++x) canvas.SetPixelColour(x, y, RGB(10, 20, 30));
   TintRect(canvas.Dc(), 1, 2, 3, 2, RGB(200, 100, 0), 64);
   const COLORREF tinted = RGB(MixChannel(200, 10, 64), MixChannel(100, 20, 64), MixChannel(0, 30, 64));
   for (int y = 0; y < 6; ++y)
@@ -203,6 +258,11 @@ TEST(TintRect, BlendsTheColourOverTheRectangleOnly) {
   EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(0, 0));
   TintRect(canvas.Dc(), 5, 5, 1, 1, RGB(255, 255, 255), 0);
   EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 5));
+}
+
+TEST(TintRect, BlendsTheColourOverTheRectangleOnly) {
+  ExpectTintOverTheRectangleOnly<Canvas>();
+  ExpectTintOverTheRectangleOnly<Canvas24>();
 }
 
 class Shine : public ::testing::Test {
