@@ -4,6 +4,7 @@
 
 #include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
+#include "settings/controls/gradient_fill.h"
 
 namespace {
 
@@ -86,8 +87,9 @@ bool ButtonBar::BuildBackground(HDC dc, int width, int height) {
   COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
   COLORREF dark = MixColour(highlight, kBlack, 100);
   int third = height / 3;
-  FillGradient(image, RECT{0, 0, width, third}, highlight, dark, GRADIENT_FILL_RECT_V);
-  FillGradient(image, RECT{0, third, width, height + third}, dark, highlight, GRADIENT_FILL_RECT_V);
+  FillColumnGradient(image, 0, 0, third, highlight, dark);
+  FillColumnGradient(image, 0, third, height + third, dark, highlight);
+  CopyColumnAcross(image, 0, 0, width, height);
   RECT all = {0, 0, width, height};
   ShineRect(image, all, width / 2, ScaleY(11), kWhite);
   int line = ScaleY(1);

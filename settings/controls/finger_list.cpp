@@ -4,6 +4,7 @@
 
 #include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
+#include "settings/controls/gradient_fill.h"
 
 namespace {
 
@@ -13,27 +14,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 int RowHeight() { return ScaleY(42); }
 
 COLORREF Shade(COLORREF highlight, int t) { return MixColour(kBlack, highlight, t); }
-
-// A vertical gradient from `from` at row top to `to` at row bottom, one pixel wide at x;
-// rows outside the device context's bitmap are clipped away.
-void FillColumnGradient(HDC dc, int x, int top, int bottom, COLORREF from, COLORREF to) {
-  if (bottom <= top) return;
-  TRIVERTEX vertices[2] = {
-      {x, top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
-       static_cast<COLOR16>(GetBValue(from) << 8), 0},
-      {x + 1, bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
-       static_cast<COLOR16>(GetBValue(to) << 8), 0},
-  };
-  GRADIENT_RECT rect = {0, 1};
-  GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
-}
-
-// Each row of a vertical gradient is one colour, but GradientFill works out every pixel:
-// column 0 is filled and then copied across, the filled width doubling with each copy.
-void CopyFirstColumnAcross(HDC dc, int width, int height) {
-  for (int filled = 1; filled < width; filled *= 2)
-    BitBlt(dc, filled, 0, std::min(filled, width - filled), height, dc, 0, 0, SRCCOPY);
-}
 
 bool LoadEntryIcon(PlanarImage& icon, HMODULE module, int id) {
   if (id < 1 || id > 0xFFFF) return false;
@@ -177,7 +157,7 @@ void FingerList::PaintBackdrop(HDC dc, int top, int width, int height, int total
   FillColumnGradient(dc, 0, height - top, height + total - top, Shade(highlight, 160), Shade(highlight, 70));
   FillColumnGradient(dc, 0, height + total - top, total + 2 * height - top, Shade(highlight, 70),
                      Shade(highlight, 40));
-  CopyFirstColumnAcross(dc, width, height);
+  CopyColumnAcross(dc, 0, 0, width, height);
   separatorBrush_.Reset(CreateSolidBrush(Shade(highlight, 55)));
   const int rowHeight = RowHeight();
   for (const auto& entry : entries_) {

@@ -27,7 +27,7 @@ LRESULT CALLBACK BenchOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 // The main list as the settings program shows it: 13 rows with icons over a 480 x 640
-// area at the device's dpi. The first paint builds the cached background with every row;
+// area at the device's dpi. The first paint lays out the rows and paints the band that shows;
 // a scroll step repaints the content image and the owner window.
 QM_BENCH(MainListRepaint) {
   ScaleInit(false);
@@ -68,7 +68,7 @@ QM_BENCH(MainListRepaint) {
   double scrolling = BenchNow() - start;
 
   std::printf("dpi %d: row height %d px, content %d px\n", ScaleY(96), ScaleY(42), list.ContentHeight());
-  std::printf("first paint (builds the cached background): %.3f ms\n", firstPaint * 1000.0 / rounds);
+  std::printf("first paint (rows laid out, the band shown painted): %.3f ms\n", firstPaint * 1000.0 / rounds);
   std::printf("scroll step (content repaint and owner update): %.3f ms\n", scrolling * 1000.0 / steps);
 
   g_benchList = nullptr;

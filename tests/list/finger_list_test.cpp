@@ -224,7 +224,7 @@ TEST_F(FingerListTest, FlickGlidesOnTheOwnersTimersAndComesToRestInRange) {
   EXPECT_TRUE(choices.empty());
 }
 
-TEST_F(FingerListTest, SelectedRowIsDrawnOverTheCachedRows) {
+TEST_F(FingerListTest, SelectedRowIsDrawnOverTheRows) {
   AddEntries(13);
   Place();
   COLORREF selectedFill = MixColour(RGB(255, 255, 255), highlight, 40);
