@@ -11,18 +11,6 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-TRIVERTEX Vertex(int x, int y, COLORREF colour) {
-  return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(colour) << 8), static_cast<COLOR16>(GetGValue(colour) << 8),
-                   static_cast<COLOR16>(GetBValue(colour) << 8), 0};
-}
-
-void FillGradient(HDC dc, const RECT& rect, COLORREF from, COLORREF to, ULONG mode) {
-  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  TRIVERTEX vertices[2] = {Vertex(rect.left, rect.top, from), Vertex(rect.right, rect.bottom, to)};
-  GRADIENT_RECT mesh = {0, 1};
-  GradientFill(dc, vertices, 2, &mesh, 1, mode);
-}
-
 }  // namespace
 
 void ButtonBar::SetSlot(int index, HMODULE module, int iconId, int command) {
@@ -94,8 +82,8 @@ bool ButtonBar::BuildBackground(HDC dc, int width, int height) {
   ShineRect(image, all, width / 2, ScaleY(11), kWhite);
   int line = ScaleY(1);
   COLORREF light = MixColour(highlight, kWhite, 192);
-  FillGradient(image, RECT{0, line, width / 2, 2 * line}, light, highlight, GRADIENT_FILL_RECT_H);
-  FillGradient(image, RECT{width / 2, line, width, 2 * line}, highlight, light, GRADIENT_FILL_RECT_H);
+  FillRowGradient(image, RECT{0, line, width / 2, 2 * line}, light, highlight);
+  FillRowGradient(image, RECT{width / 2, line, width, 2 * line}, highlight, light);
   ScopedBrush edge(CreateSolidBrush(MixColour(kBlack, highlight, 164)));
   RECT top = {0, 0, width, line};
   FillRect(image, &top, edge.Get());
