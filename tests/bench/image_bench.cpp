@@ -8,41 +8,12 @@
 #include "settings/controls/planar_image.h"
 #include "settings/controls/tga_decoder.h"
 #include "tests/bench/bench.h"
+#include "tests/support/canvas.h"
 
 namespace {
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 640;
-
-// A DIB section in a memory device context: the screen-sized surface drawn on.
-class Surface {
- public:
-  Surface(int width, int height, int bitsPerPixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
-  ~Surface() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC Dc() const { return dc_; }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
 
 // Seconds per call of the fastest of many short batches: other work on the machine only
 // ever slows a batch down. The mean over all of them goes to `mean` when asked.
@@ -145,7 +116,7 @@ void DecodeRate(const char* name, const std::vector<std::uint8_t>& bytes) {
 QM_BENCH(ImageDraw) {
   PlanarImage image;
   FillTestImage(image);
-  Surface surface(kWidth, kHeight, 24);
+  Canvas surface(kWidth, kHeight, 24);
   // The first draw makes the kept section and touches its pages.
   const double firstStart = BenchNow();
   DrawImage(image, surface.Dc(), 0, 0);
@@ -168,7 +139,7 @@ QM_BENCH(ImageDraw) {
   std::printf("mean of all %d draws after the first: %.1f Mpixel/s; the first draw: %.3f ms\n", 400,
               pixels / meanSeconds / 1e6, firstSeconds * 1e3);
   // Screens are 32 bits a pixel, and so are the bitmaps made for them.
-  Surface screenLike(kWidth, kHeight, 32);
+  Canvas screenLike(kWidth, kHeight, 32);
   DrawImage(image, screenLike.Dc(), 0, 0);
   const double screenSeconds = FastestRound([&] { DrawImage(image, screenLike.Dc(), 0, 0); });
   std::printf("draw onto 32 bits a pixel: %.1f Mpixel/s (%.3f ms)\n", pixels / screenSeconds / 1e6,

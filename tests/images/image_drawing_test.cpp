@@ -94,51 +94,10 @@ TEST(DrawImage, SmallerAreaShowsTheTopLeftPart) {
   EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(1, 3));
 }
 
-// A 24-bit surface, as Canvas is a 32-bit one: draws blend on a section of the destination's
+// A 24-bit surface beside the 32-bit Canvas: draws blend on a section of the destination's
 // depth, so both kinds are drawn on.
-class Canvas24 {
- public:
-  Canvas24(int width, int height) : stride_((width * 3 + 3) & ~3) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<std::uint8_t*>(bits);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  Canvas24(const Canvas24&) = delete;
-  Canvas24& operator=(const Canvas24&) = delete;
-  ~Canvas24() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC Dc() const { return dc_; }
-  COLORREF Pixel(int x, int y) const {
-    GdiFlush();
-    const std::uint8_t* pixel = At(x, y);
-    return RGB(pixel[2], pixel[1], pixel[0]);
-  }
-  void SetPixelColour(int x, int y, COLORREF colour) {
-    GdiFlush();
-    std::uint8_t* pixel = At(x, y);
-    pixel[0] = GetBValue(colour);
-    pixel[1] = GetGValue(colour);
-    pixel[2] = GetRValue(colour);
-  }
-
- private:
-  std::uint8_t* At(int x, int y) const { return bits_ + static_cast<std::size_t>(y) * stride_ + 3 * x; }
-  int stride_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  std::uint8_t* bits_;
+struct Canvas24 : Canvas {
+  Canvas24(int width, int height) : Canvas(width, height, 24) {}
 };
 
 // An odd-width image with runs of transparent and opaque pixels between soft ones.

@@ -1,6 +1,7 @@
 #pragma once
 // What the image tests share: the pixels of the embedded test images (make_test_images.py
-// draws the same formulas), TGA files built in memory, and a canvas to draw on.
+// draws the same formulas), TGA files built in memory, and
+// the canvas to draw on.
 #include <windows.h>
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "settings/controls/planar_image.h"
+#include "tests/support/canvas.h"
 
 struct Rgba {
   int red;
@@ -63,25 +65,3 @@ class GuardedBytes {
 std::span<const std::uint8_t> TestResource(const wchar_t* name, const wchar_t* type);
 // A file in the device's temporary folder with the given contents; its path.
 std::wstring WriteTempFile(const wchar_t* name, std::span<const std::uint8_t> bytes);
-
-// A 32-bit DIB section in a memory device context: what is drawn can be read back exactly.
-class Canvas {
- public:
-  Canvas(int width, int height);
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  ~Canvas();
-
-  HDC Dc() const { return dc_; }
-  void Fill(COLORREF colour);
-  COLORREF Pixel(int x, int y) const;
-  void SetPixelColour(int x, int y, COLORREF colour);
-
- private:
-  int width_;
-  int height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
-};

@@ -3,42 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include "tests/support/canvas.h"
 
 namespace {
-
-// A 32-bit top-down DIB section in a memory device context, read back pixel by pixel.
-class Surface {
- public:
-  Surface(int width, int height) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-    bits_ = static_cast<std::uint32_t*>(bits);
-  }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
-  ~Surface() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC Dc() const { return dc_; }
-  std::uint32_t At(int x, int y) {
-    GdiFlush();
-    return bits_[y * width_ + x] & 0xFFFFFF;
-  }
-
- private:
-  int width_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  std::uint32_t* bits_ = nullptr;
-};
 
 void Gradient(HDC dc, const RECT& rect, COLORREF from, COLORREF to, ULONG mode) {
   TRIVERTEX vertices[2] = {
@@ -56,27 +23,27 @@ TEST(GradientFillTest, ColumnsAndRowsMatchGradientFill) {
                                {RGB(49, 106, 197), RGB(12, 26, 49)}, {RGB(7, 7, 7), RGB(7, 7, 7)}};
   for (const auto& pair : pairs) {
     for (const int length : {1, 2, 3, 7, 80, 255, 256, 641, 2370}) {
-      Surface surface(4, length);
+      Canvas surface(4, length);
       Gradient(surface.Dc(), RECT{0, 0, 1, length}, pair[0], pair[1], GRADIENT_FILL_RECT_V);
       FillColumnGradient(surface.Dc(), 1, 0, length, pair[0], pair[1]);
       // Part of a longer gradient that starts above the bitmap, as a scrolled list paints it.
       Gradient(surface.Dc(), RECT{2, -37, 3, length + 11}, pair[0], pair[1], GRADIENT_FILL_RECT_V);
       FillColumnGradient(surface.Dc(), 3, -37, length + 11, pair[0], pair[1]);
       for (int y = 0; y < length; ++y) {
-        ASSERT_EQ(surface.At(0, y), surface.At(1, y)) << length << " row " << y;
-        ASSERT_EQ(surface.At(2, y), surface.At(3, y)) << length << " row " << y;
+        ASSERT_EQ(surface.Pixel(0, y), surface.Pixel(1, y)) << length << " row " << y;
+        ASSERT_EQ(surface.Pixel(2, y), surface.Pixel(3, y)) << length << " row " << y;
       }
-      Surface wide(length, 4);
+      Canvas wide(length, 4);
       Gradient(wide.Dc(), RECT{0, 0, length, 2}, pair[0], pair[1], GRADIENT_FILL_RECT_H);
       FillRowGradient(wide.Dc(), RECT{0, 2, length, 4}, pair[0], pair[1]);
-      for (int x = 0; x < length; ++x) ASSERT_EQ(wide.At(x, 1), wide.At(x, 3)) << length << " column " << x;
+      for (int x = 0; x < length; ++x) ASSERT_EQ(wide.Pixel(x, 1), wide.Pixel(x, 3)) << length << " column " << x;
     }
   }
 }
 
 TEST(GradientFillTest, CopyingTheColumnAcrossFillsEveryColumnAndNothingElse) {
   for (const int width : {1, 2, 5, 64, 479}) {
-    Surface surface(width + 2, 6);
+    Canvas surface(width + 2, 6);
     RECT all = {0, 0, width + 2, 6};
     FillRect(surface.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     FillColumnGradient(surface.Dc(), 1, 1, 5, RGB(200, 100, 50), RGB(20, 40, 60));
@@ -84,7 +51,7 @@ TEST(GradientFillTest, CopyingTheColumnAcrossFillsEveryColumnAndNothingElse) {
     for (int y = 0; y < 6; ++y)
       for (int x = 0; x < width + 2; ++x) {
         const bool inside = x >= 1 && x <= width && y >= 1 && y <= 4;
-        ASSERT_EQ(inside ? surface.At(1, y) : 0u, surface.At(x, y)) << width << " at " << x << "," << y;
+        ASSERT_EQ(inside ? surface.Pixel(1, y) : RGB(0, 0, 0), surface.Pixel(x, y)) << width << " at " << x << "," << y;
       }
   }
 }
