@@ -14,20 +14,38 @@ constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '
 // times its compressed data cannot be complete, and is refused before anything is allocated.
 constexpr std::uint64_t kMaxExpansion = 1032;
 
-constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
-  std::array<std::uint32_t, 256> table{};
+// Table k advances the CRC over a byte followed by k zero bytes, so that eight bytes are
+// folded in at once instead of one after another (slicing by eight).
+using CrcTables = std::array<std::array<std::uint32_t, 256>, 8>;
+
+constexpr CrcTables MakeCrcTables() {
+  CrcTables tables{};
   for (std::uint32_t index = 0; index < 256; ++index) {
     std::uint32_t value = index;
     for (int bit = 0; bit < 8; ++bit) value = value & 1 ? 0xEDB88320u ^ (value >> 1) : value >> 1;
-    table[index] = value;
+    tables[0][index] = value;
   }
-  return table;
+  for (std::size_t k = 1; k < 8; ++k)
+    for (std::size_t index = 0; index < 256; ++index)
+      tables[k][index] = (tables[k - 1][index] >> 8) ^ tables[0][tables[k - 1][index] & 255];
+  return tables;
 }
-constexpr std::array<std::uint32_t, 256> kCrcTable = MakeCrcTable();
+constexpr CrcTables kCrcTables = MakeCrcTables();
+
+std::uint32_t LittleEndian32(const std::uint8_t* bytes) {
+  return bytes[0] | (std::uint32_t{bytes[1]} << 8) | (std::uint32_t{bytes[2]} << 16) | (std::uint32_t{bytes[3]} << 24);
+}
 
 std::uint32_t Crc(const std::uint8_t* bytes, std::size_t size) {
+  const CrcTables& t = kCrcTables;
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t index = 0; index < size; ++index) crc = kCrcTable[(crc ^ bytes[index]) & 255] ^ (crc >> 8);
+  for (; size >= 8; bytes += 8, size -= 8) {
+    const std::uint32_t low = crc ^ LittleEndian32(bytes);
+    const std::uint32_t high = LittleEndian32(bytes + 4);
+    crc = t[7][low & 255] ^ t[6][(low >> 8) & 255] ^ t[5][(low >> 16) & 255] ^ t[4][low >> 24] ^ t[3][high & 255] ^
+          t[2][(high >> 8) & 255] ^ t[1][(high >> 16) & 255] ^ t[0][high >> 24];
+  }
+  for (; size > 0; ++bytes, --size) crc = t[0][(crc ^ *bytes) & 255] ^ (crc >> 8);
   return crc ^ 0xFFFFFFFFu;
 }
 
@@ -200,8 +218,10 @@ std::uint8_t Paeth(int left, int above, int aboveLeft) {
 }
 
 // Undoes a row's filter in place; above is the previous row of the pass, already unfiltered,
-// or null for the first.
+// or null for the first, which filters as if above it were a row of zeros. The first pixel
+// has no left neighbour (zero) and is done apart, so the loops test nothing per byte.
 bool Unfilter(int filter, std::uint8_t* row, const std::uint8_t* above, std::size_t length, std::size_t pixelBytes) {
+  const std::size_t first = pixelBytes < length ? pixelBytes : length;
   switch (filter) {
     case 0:
       return true;
@@ -213,19 +233,26 @@ bool Unfilter(int filter, std::uint8_t* row, const std::uint8_t* above, std::siz
         for (std::size_t at = 0; at < length; ++at) row[at] = static_cast<std::uint8_t>(row[at] + above[at]);
       return true;
     case 3:
-      for (std::size_t at = 0; at < length; ++at) {
-        const int left = at >= pixelBytes ? row[at - pixelBytes] : 0;
-        const int up = above ? above[at] : 0;
-        row[at] = static_cast<std::uint8_t>(row[at] + ((left + up) >> 1));
+      if (!above) {
+        for (std::size_t at = pixelBytes; at < length; ++at)
+          row[at] = static_cast<std::uint8_t>(row[at] + (row[at - pixelBytes] >> 1));
+        return true;
       }
+      for (std::size_t at = 0; at < first; ++at) row[at] = static_cast<std::uint8_t>(row[at] + (above[at] >> 1));
+      for (std::size_t at = pixelBytes; at < length; ++at)
+        row[at] = static_cast<std::uint8_t>(row[at] + ((row[at - pixelBytes] + above[at]) >> 1));
       return true;
     case 4:
-      for (std::size_t at = 0; at < length; ++at) {
-        const int left = at >= pixelBytes ? row[at - pixelBytes] : 0;
-        const int up = above ? above[at] : 0;
-        const int upLeft = above && at >= pixelBytes ? above[at - pixelBytes] : 0;
-        row[at] = static_cast<std::uint8_t>(row[at] + Paeth(left, up, upLeft));
+      // With zeros above, the predictor is always the left neighbour; with no left
+      // neighbour, always the one above.
+      if (!above) {
+        for (std::size_t at = pixelBytes; at < length; ++at)
+          row[at] = static_cast<std::uint8_t>(row[at] + row[at - pixelBytes]);
+        return true;
       }
+      for (std::size_t at = 0; at < first; ++at) row[at] = static_cast<std::uint8_t>(row[at] + above[at]);
+      for (std::size_t at = pixelBytes; at < length; ++at)
+        row[at] = static_cast<std::uint8_t>(row[at] + Paeth(row[at - pixelBytes], above[at], above[at - pixelBytes]));
       return true;
     default:
       return false;
@@ -251,8 +278,33 @@ std::uint8_t Eight(std::uint32_t sample, int depth) {
   }
 }
 
+// Eight-bit colour with or without alpha, the common icon formats, without a look at each
+// sample's depth.
+bool ConvertEightBitRow(const Chunks& chunks, const std::uint8_t* row, std::uint32_t count, std::uint8_t* out,
+                        std::size_t outStep) {
+  const Header& header = chunks.header;
+  if (header.depth != 8 || (header.colourType != 2 && header.colourType != 6)) return false;
+  if (header.colourType == 6) {
+    for (std::uint32_t index = 0; index < count; ++index, row += 4, out += outStep) {
+      out[0] = row[2];
+      out[1] = row[1];
+      out[2] = row[0];
+      out[3] = row[3];
+    }
+    return true;
+  }
+  for (std::uint32_t index = 0; index < count; ++index, row += 3, out += outStep) {
+    out[0] = row[2];
+    out[1] = row[1];
+    out[2] = row[0];
+    out[3] = chunks.hasKey && row[0] == chunks.key[0] && row[1] == chunks.key[1] && row[2] == chunks.key[2] ? 0 : 255;
+  }
+  return true;
+}
+
 void ConvertRow(const Chunks& chunks, const std::uint8_t* row, std::uint32_t count, std::uint8_t* out,
                 std::size_t outStep) {
+  if (ConvertEightBitRow(chunks, row, count, out, outStep)) return;
   const Header& header = chunks.header;
   const int depth = header.depth;
   for (std::uint32_t index = 0; index < count; ++index, out += outStep) {

@@ -70,7 +70,8 @@ bool ButtonBar::BuildBackground(HDC dc, int width, int height) {
   // The old brush goes only once the new one exists, so the two never share a handle.
   ScopedBrush old = std::move(brush_);
   brushWidth_ = brushHeight_ = 0;
-  if (!pattern_.Create(dc, width, height)) return false;
+  // A section, so that the glow blends into the pattern where it lies.
+  if (!pattern_.CreateSection(dc, width, height)) return false;
   HDC image = pattern_.Dc();
   COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
   COLORREF dark = MixColour(highlight, kBlack, 100);
@@ -79,7 +80,8 @@ bool ButtonBar::BuildBackground(HDC dc, int width, int height) {
   FillColumnGradient(image, 0, third, height + third, dark, highlight);
   CopyColumnAcross(image, 0, 0, width, height);
   RECT all = {0, 0, width, height};
-  ShineRect(image, all, width / 2, ScaleY(11), kWhite);
+  GdiFlush();
+  ShinePixels(pattern_.Pixels(), static_cast<std::ptrdiff_t>(width) * 4, all, width / 2, ScaleY(11), kWhite);
   int line = ScaleY(1);
   COLORREF light = MixColour(highlight, kWhite, 192);
   FillRowGradient(image, RECT{0, line, width / 2, 2 * line}, light, highlight);

@@ -74,9 +74,26 @@ class BlendSurface {
   bool ready_ = false;
 };
 
+// Rows of 32-bit pixels in memory, blended where they lie.
+class PixelRows {
+ public:
+  PixelRows(std::uint8_t* first, std::ptrdiff_t stride, int width, int rows)
+      : first_(first), stride_(stride), width_(width), rows_(rows) {}
+  int Width() const { return width_; }
+  int Rows() const { return rows_; }
+  int PixelBytes() const { return 4; }
+  std::uint8_t* Row(int row) { return first_ + row * stride_; }
+
+ private:
+  std::uint8_t* first_;
+  std::ptrdiff_t stride_;
+  int width_;
+  int rows_;
+};
+
 // Sets every pixel of the surface to mix(colour, pixel, opacity(column, row)).
-template <typename Opacity>
-void BlendColour(BlendSurface& surface, COLORREF colour, Opacity opacity) {
+template <typename Surface, typename Opacity>
+void BlendColour(Surface& surface, COLORREF colour, Opacity opacity) {
   const int red = GetRValue(colour);
   const int green = GetGValue(colour);
   const int blue = GetBValue(colour);
@@ -90,6 +107,17 @@ void BlendColour(BlendSurface& surface, COLORREF colour, Opacity opacity) {
       pixel[2] = MixChannel(red, pixel[2], t);
     }
   }
+}
+
+// The opacity falls from 53 at the centre to 0 on the diamond 80 units out, then rises again;
+// one unit is one 96-dpi pixel. The surface holds the rectangle.
+template <typename Surface>
+void Shine(Surface& surface, const RECT& rect, int cx, int cy, COLORREF colour) {
+  const int unit = ScaleY(1) > 0 ? ScaleY(1) : 1;
+  BlendColour(surface, colour, [&](int column, int row) {
+    const int distance = (std::abs(cy - (rect.top + row)) + std::abs(cx - (rect.left + column))) / unit;
+    return std::abs(80 - distance % 255) * 2 / 3;
+  });
 }
 
 }  // namespace
@@ -128,12 +156,13 @@ void TintRect(HDC dc, int x, int y, int width, int height, COLORREF colour, int 
 void ShineRect(HDC dc, const RECT& rect, int cx, int cy, COLORREF colour) {
   BlendSurface surface(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   if (!surface.Ready()) return;
-  // The opacity falls from 53 at the centre to 0 on the diamond 80 units out, then rises
-  // again; one unit is one 96-dpi pixel.
-  const int unit = ScaleY(1) > 0 ? ScaleY(1) : 1;
-  BlendColour(surface, colour, [&](int column, int row) {
-    const int distance = (std::abs(cy - (rect.top + row)) + std::abs(cx - (rect.left + column))) / unit;
-    return std::abs(80 - distance % 255) * 2 / 3;
-  });
+  Shine(surface, rect, cx, cy, colour);
   surface.CopyBack(dc, rect.left, rect.top);
+}
+
+void ShinePixels(std::uint8_t* pixels, std::ptrdiff_t stride, const RECT& rect, int cx, int cy, COLORREF colour) {
+  if (!pixels || rect.right <= rect.left || rect.bottom <= rect.top) return;
+  PixelRows rows(pixels + rect.top * stride + static_cast<std::ptrdiff_t>(rect.left) * 4, stride,
+                 rect.right - rect.left, rect.bottom - rect.top);
+  Shine(rows, rect, cx, cy, colour);
 }

@@ -56,6 +56,9 @@ int DrawImage(const PlanarImage& image, HDC dc, int x, int y, int width = -1, in
 void TintRect(HDC dc, int x, int y, int width, int height, COLORREF colour, int opacity);
 // The diamond-shaped shine centred at (cx, cy) over a rectangle.
 void ShineRect(HDC dc, const RECT& rect, int cx, int cy, COLORREF colour);
+// The same shine blended straight into top-down 32-bit pixels whose rows are `stride` bytes
+// apart, the rectangle in their coordinates; nothing is copied.
+void ShinePixels(std::uint8_t* pixels, std::ptrdiff_t stride, const RECT& rect, int cx, int cy, COLORREF colour);
 
 // The process-wide imaging factory: started once at program start, stopped at exit.
 void StartImagingFactory();

@@ -112,15 +112,16 @@ void CategoryManager::Clear() {
 }
 
 void CategoryManager::LoadCategoryValues() {
-  RegistryKey key = OpenKeyGroup(kCategoriesGroup, RegistryKey::OnClose::kPlainClose);
+  RegistryKey opened = OpenKeyGroup(kCategoriesGroup, RegistryKey::OnClose::kPlainClose);
+  const HKEY key = KeyWithValues(opened.Get());
   WideString name;
   for (const std::unique_ptr<Category>& category : categories_) {
     name.Assign(L"CatColor.");
     name.Append(category->name.c_str());
-    category->colour = ReadDwordValue(name.c_str(), category->colour, key.Get());
+    category->colour = ReadDwordValue(name.c_str(), category->colour, key);
     name.Assign(L"CatFilter.");
     name.Append(category->name.c_str());
-    category->filterBits = ReadDwordValue(name.c_str(), category->filterBits, key.Get());
+    category->filterBits = ReadDwordValue(name.c_str(), category->filterBits, key);
   }
 }
 

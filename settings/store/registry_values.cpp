@@ -4,6 +4,15 @@
 #include <memory>
 #include <new>
 
+HKEY KeyWithValues(HKEY key) {
+  DWORD values = 0;
+  if (key && RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                              nullptr, nullptr) == ERROR_SUCCESS &&
+      values == 0)
+    return nullptr;
+  return key;
+}
+
 DWORD ReadDwordValue(const wchar_t* name, DWORD fallback, HKEY key) {
   if (!key) return fallback;
   BYTE bytes[4] = {0, 0, 0, 0};

@@ -25,5 +25,9 @@ bool WriteDwordValue(HKEY key, const wchar_t* name, DWORD value, DWORD fallback)
 // as REG_SZ with its terminating null. Returns the registry call's result.
 LONG WriteStringValue(HKEY key, const wchar_t* name, const wchar_t* text, const wchar_t* fallback);
 
+// The key, or null when it holds no values: every read of it would give its fallback, and
+// the readers give that for a null key without a registry call each.
+HKEY KeyWithValues(HKEY key);
+
 // RegFlushKey, then RegCloseKey.
 void CloseFlushed(HKEY key);

@@ -103,13 +103,9 @@ void SettingsStore::LoadInstallation() {
 }
 
 void SettingsStore::LoadGroup(KeyGroup group, HKEY key, LoadContext& context) {
-  // A key without values would answer every query "not found": its settings take their
-  // defaults without a registry call each, as on a device where nothing was set yet.
-  DWORD values = 0;
-  if (key && RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
-                              nullptr, nullptr) == ERROR_SUCCESS &&
-      values == 0)
-    key = nullptr;
+  // A key without values gives its settings their defaults as a missing key does, without a
+  // query each, as on a device where nothing was set yet.
+  key = KeyWithValues(key);
   WideString text;
   for (const CatalogueRow& row : Catalogue()) {
     if (row.group != group) continue;

@@ -2,6 +2,7 @@
 
 #include "settings/base/scale.h"
 #include "settings/controls/colour_mix.h"
+#include "settings/controls/memory_image.h"
 #include "settings/controls/planar_image.h"
 #include "tests/images/test_images.h"
 
@@ -261,6 +262,29 @@ TEST_F(Shine, CentreIsInDeviceCoordinatesAndDistanceIsIn96DpiUnits) {
   EXPECT_EQ(0, OpacityAt(canvas, 20 + 160, 1));
   EXPECT_EQ(0, OpacityAt(canvas, 19, 1));  // outside the rectangle
   EXPECT_EQ(0, OpacityAt(canvas, 20, 0));
+}
+
+// The bar blends its shine straight into its pattern's section: the same pixels as the shine
+// through a copy, only inside the rectangle.
+TEST_F(Shine, InPlaceOnASectionMatchesTheCopy) {
+  ScaleSetForTest(false, 192, 192);
+  constexpr int kWidth = 300;
+  constexpr int kHeight = 40;
+  Canvas copied(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) copied.SetPixelColour(x, y, RGB(x, y * 6, (x ^ y) & 0xFF));
+  MemoryImage section;
+  ASSERT_TRUE(section.CreateSection(copied.Dc(), kWidth, kHeight));
+  BitBlt(section.Dc(), 0, 0, kWidth, kHeight, copied.Dc(), 0, 0, SRCCOPY);
+  GdiFlush();
+  const RECT rect = {7, 3, 290, 37};
+  ShineRect(copied.Dc(), rect, 150, 11, RGB(255, 255, 255));
+  ShinePixels(section.Pixels(), kWidth * 4, rect, 150, 11, RGB(255, 255, 255));
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const std::uint8_t* pixel = section.Pixels() + (y * kWidth + x) * 4;
+      if (RGB(pixel[2], pixel[1], pixel[0]) != copied.Pixel(x, y)) FAIL() << "pixel " << x << "," << y;
+    }
 }
 
 }  // namespace
